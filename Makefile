@@ -31,7 +31,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/cli/tarabead-cli nakshatra --date 1947-08-15 --time 0:00 --zone 34 --longitude 77:13E --details
+	./$(BUILD)/tarabead
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

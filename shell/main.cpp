@@ -1,7 +1,12 @@
-// Start-up of the desktop program.
+// The desktop program Tarabead.
 #include <QApplication>
+
+#include "shell/Startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    tarabead::ConfigureApplication();
+    tarabead::StartupSequence startup(tarabead::DefaultInstanceLockPath());
+    if (startup.Run() != tarabead::StartupSequence::Outcome::MainWindowShown) return 0;
+    return QApplication::exec();
 }

@@ -1,0 +1,331 @@
+#include "shell/frmMain.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QValidator>
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <string_view>
+
+#include "help/modHelp.h"
+#include "shell/DialogService.h"
+#include "timezones/modVedicPlanetPosition.h"
+
+namespace tarabead {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The character code a keystroke types into a text box, or 0 for a key that types nothing:
+// movement, Tab, Escape, and Ctrl shortcuts such as copy, cut, paste and undo. Mirrors the keys
+// QLineEdit itself would insert as text; backspace, delete and Enter count as characters.
+char32_t TypedCharacterCode(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Backspace:
+            return BackspaceCode;
+        case Qt::Key_Delete:
+            return DeleteCode;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return EnterCode;
+        default:
+            break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty()) return 0;
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        return 0;
+    }
+    const QChar first = text.front();
+    const bool typesText = first.isPrint() || first.category() == QChar::Other_Format ||
+                           first.category() == QChar::Other_PrivateUse || first.isHighSurrogate();
+    return typesText ? text.toUcs4().value(0) : 0;
+}
+
+// Keeps characters of the wrong family out of a text box whichever way they arrive. Typed keys
+// are refused earlier, by the key filter, with its message; text that is pasted, dropped or
+// composed by an input method is refused here, and onRefused tells the user once the edit has
+// been undone. (Text the program sets itself is expected to pass; if it did not, the user would
+// be told the same.)
+class FamilyValidator final : public QValidator {
+  public:
+    FamilyValidator(KeyFamily family, QObject* parent, std::function<void()> onRefused)
+        : QValidator(parent), family_(family), onRefused_(std::move(onRefused)) {}
+
+    State validate(QString& input, int&) const override {
+        const std::u16string_view text(reinterpret_cast<const char16_t*>(input.utf16()),
+                                       static_cast<std::size_t>(input.size()));
+        if (TextAccepted(family_, text)) return Acceptable;
+        // Queued: the line edit is still in the middle of undoing the edit.
+        QMetaObject::invokeMethod(parent(), onRefused_, Qt::QueuedConnection);
+        return Invalid;
+    }
+
+  private:
+    KeyFamily family_;
+    std::function<void()> onRefused_;
+};
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setupUi(this);
+    optLat = {optLat_0, optLat_1};
+    optLong = {optLong_0, optLong_1};
+
+    QFont headingFont = lblHeading->font();
+    headingFont.setBold(true);
+    if (headingFont.pointSizeF() > 0) headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    lblHeading->setFont(headingFont);
+
+    for (QLineEdit* box : {txtName, txtCity, txtState, txtCountry}) {
+        box->installEventFilter(this);
+        box->setValidator(new FamilyValidator(KeyFamily::Letters, this, [this, box] {
+            RefuseInsertedText(box, KeyFamily::Letters);
+        }));
+    }
+    for (QLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        box->installEventFilter(this);
+        box->setValidator(new FamilyValidator(
+            KeyFamily::Digits, this, [this, box] { RefuseInsertedText(box, KeyFamily::Digits); }));
+    }
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(Label8, &QLabel::linkActivated, this, &frmMain::Label8_Click);
+
+    Form_Load();
+    ApplyFontDependentSizes();
+}
+
+void frmMain::Form_Load() {
+    for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
+    static constexpr const char* MonthNames[] = {"January",   "February", "March",    "April",
+                                                 "May",       "June",     "July",     "August",
+                                                 "September", "October",  "November", "December"};
+    for (const char* month : MonthNames) cboMonth->addItem(QString::fromLatin1(month));
+    for (int year = 1905; year <= 2050; ++year) cboYear->addItem(QString::number(year));
+    for (int hour = 0; hour <= 24; ++hour) cboHour->addItem(QString::number(hour));
+    for (int minute = 0; minute <= 59; ++minute) cboMinute->addItem(QString::number(minute));
+    modVedicPlanetPosition::LoadTimeZones();
+    for (const std::string& zone : modVedicPlanetPosition::TimeZoneNames) {
+        cboTimeZone->addItem(QString::fromStdString(zone));
+    }
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+        list->setCurrentIndex(0);
+    }
+}
+
+void frmMain::ApplyFontDependentSizes() {
+    for (QLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        // The minimum size hint already holds the frame, the margins and one widest character.
+        const int width = box->minimumSizeHint().width() +
+                          box->fontMetrics().horizontalAdvance(QStringLiteral("000"));
+        box->setFixedWidth(width);
+    }
+    // The two groups line their labels up as if they were one form.
+    const std::initializer_list<QLabel*> labels = {lblName,     lblDate,     lblTime,
+                                                   lblTimeZone, lblLatitude, lblLongitude,
+                                                   lblCity,     lblState,    lblCountry};
+    int labelWidth = 0;
+    for (QLabel* label : labels) {
+        label->setMinimumWidth(0);
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    }
+    for (QLabel* label : labels) {
+        label->setMinimumWidth(labelWidth);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        ApplyFontDependentSizes();
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() { modHelp::EndApplication(); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        const char32_t code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
+        if (box && code != 0) {
+            int keyAscii = static_cast<int>(code);
+            if (DispatchKeyPress(box, keyAscii) && keyAscii == 0) return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::DispatchKeyPress(QLineEdit* box, int& keyAscii) {
+    using Handler = void (frmMain::*)(int&);
+    const std::pair<QLineEdit*, Handler> handlers[] = {
+        {txtName, &frmMain::txtName_KeyPress},     {txtCity, &frmMain::txtCity_KeyPress},
+        {txtState, &frmMain::txtState_KeyPress},   {txtCountry, &frmMain::txtCountry_KeyPress},
+        {txtLatDeg, &frmMain::txtLatDeg_KeyPress}, {txtLatMin, &frmMain::txtLatMin_KeyPress},
+        {txtLonDeg, &frmMain::txtLonDeg_KeyPress}, {txtLonMin, &frmMain::txtLonMin_KeyPress},
+    };
+    for (const auto& [owner, handler] : handlers) {
+        if (owner == box) {
+            (this->*handler)(keyAscii);
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmMain::txtName_KeyPress(int& keyAscii) { LetterKeyPress(txtName, keyAscii); }
+void frmMain::txtCity_KeyPress(int& keyAscii) { LetterKeyPress(txtCity, keyAscii); }
+void frmMain::txtState_KeyPress(int& keyAscii) { LetterKeyPress(txtState, keyAscii); }
+void frmMain::txtCountry_KeyPress(int& keyAscii) { LetterKeyPress(txtCountry, keyAscii); }
+void frmMain::txtLatDeg_KeyPress(int& keyAscii) { DigitKeyPress(txtLatDeg, keyAscii); }
+void frmMain::txtLatMin_KeyPress(int& keyAscii) { DigitKeyPress(txtLatMin, keyAscii); }
+void frmMain::txtLonDeg_KeyPress(int& keyAscii) { DigitKeyPress(txtLonDeg, keyAscii); }
+void frmMain::txtLonMin_KeyPress(int& keyAscii) { DigitKeyPress(txtLonMin, keyAscii); }
+
+void frmMain::LetterKeyPress(QLineEdit* box, int& keyAscii) {
+    if (KeyCodeAccepted(KeyFamily::Letters, static_cast<char32_t>(keyAscii))) return;
+    keyAscii = 0;
+    ShowMessage(this, ToQString(OnlyLettersMessage), MessageIcon::Critical);
+    box->setFocus();
+}
+
+void frmMain::DigitKeyPress(QLineEdit*, int& keyAscii) {
+    if (KeyCodeAccepted(KeyFamily::Digits, static_cast<char32_t>(keyAscii))) return;
+    keyAscii = 0;
+    ShowMessage(this, ToQString(OnlyNumbersMessage), MessageIcon::Critical);
+}
+
+void frmMain::RefuseInsertedText(QLineEdit* box, KeyFamily family) {
+    ShowMessage(this, ToQString(RefusedCharacterMessage(family)), MessageIcon::Critical);
+    if (family == KeyFamily::Letters) box->setFocus();
+}
+
+bool frmMain::ValidateInput() {
+    BirthInput input;
+    input.Name = txtName->text().toStdString();
+    input.LatitudeDegrees = txtLatDeg->text().toStdString();
+    input.LatitudeMinutes = txtLatMin->text().toStdString();
+    input.LongitudeDegrees = txtLonDeg->text().toStdString();
+    input.LongitudeMinutes = txtLonMin->text().toStdString();
+    input.City = txtCity->text().toStdString();
+    input.State = txtState->text().toStdString();
+    input.Country = txtCountry->text().toStdString();
+    input.North = optLat[0]->isChecked();
+    input.South = optLat[1]->isChecked();
+    input.East = optLong[0]->isChecked();
+    input.West = optLong[1]->isChecked();
+    input.DayIndex = cboDate->currentIndex();
+    input.MonthIndex = cboMonth->currentIndex();
+    input.Year = cboYear->currentText().toInt();
+
+    const InputCheck check = CheckBirthInput(input);
+    if (check.Problem == InputProblem::None) return true;
+
+    ShowMessage(this, ToQString(check.Message),
+                check.IsNotice ? MessageIcon::Information : MessageIcon::Critical);
+    switch (check.Problem) {
+        case InputProblem::NameMissing:
+            txtName->setFocus();
+            break;
+        case InputProblem::LatitudeDegreesMissing:
+            txtLatDeg->setFocus();
+            break;
+        case InputProblem::LatitudeMinutesMissing:
+            txtLatMin->setFocus();
+            break;
+        case InputProblem::LongitudeDegreesMissing:
+            txtLonDeg->setFocus();
+            break;
+        case InputProblem::LongitudeMinutesMissing:
+            txtLonMin->setFocus();
+            break;
+        case InputProblem::CityMissing:
+            txtCity->setFocus();
+            break;
+        case InputProblem::StateMissing:
+            txtState->setFocus();
+            break;
+        case InputProblem::CountryMissing:
+            txtCountry->setFocus();
+            break;
+        case InputProblem::LatitudeDirectionMissing:
+            optLat[0]->setChecked(true);
+            break;
+        case InputProblem::LongitudeDirectionMissing:
+            optLong[0]->setChecked(true);
+            break;
+        case InputProblem::ImpossibleDate:
+        case InputProblem::None:
+            break;
+    }
+    return false;
+}
+
+void frmMain::cmdCalculate_Click() {
+    if (!ValidateInput()) return;
+    RunReadingRequest();
+}
+
+void frmMain::RunReadingRequest() {
+    // Filled by the reading request: birth details, chart, both reports and the result window.
+}
+
+void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+
+void frmMain::Command1_Click() {
+    // Filled by the place search that comes with the reading request.
+}
+
+void frmMain::cmdOpen_Click() {
+    // Filled by opening a saved reading file.
+}
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::mnuOnline_Click() {
+    // Filled by the web links: opens the online help.
+}
+
+void frmMain::mnuVisit_Click() {
+    // Filled by the web links: opens the home page.
+}
+
+void frmMain::mnuUpdate_Click() {
+    // Filled by the web links: opens the download page.
+}
+
+void frmMain::mnuAbout_Click() {
+    // Filled by the About box, shown modally.
+}
+
+void frmMain::mnuDonate_Click() {
+    // Filled by the web links: opens the donation page.
+}
+
+void frmMain::Label8_Click() {
+    // Filled by the web links: opens the home page.
+}
+
+}  // namespace tarabead

@@ -1,0 +1,63 @@
+// Renders the main window off screen to PNG files, so its look can be checked without a desktop:
+//
+//   tarabead_screenshots OUTPUT_FOLDER
+//
+// Writes frmMain-fresh.png (as started), frmMain-filled.png (a typical entry) and
+// frmMain-wide.png (the window enlarged). Run it with QT_SCALE_FACTOR=2 for a HiDPI rendering;
+// see take-screenshots.sh.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+
+#include "shell/Startup.h"
+#include "shell/frmMain.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+    QApplication::processEvents();
+    const QPixmap picture = window.grab();
+    const bool saved = picture.save(path);
+    std::printf("%s %s (%dx%d device pixels, ratio %.1f)\n", saved ? "wrote" : "FAILED",
+                qPrintable(path), picture.width(), picture.height(), picture.devicePixelRatio());
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tarabead::ConfigureApplication();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tarabead_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(folder.path());
+
+    tarabead::frmMain window;
+    window.show();
+    bool ok = Save(window, folder.filePath("frmMain-fresh.png"));
+
+    window.txtName->setText("Asha Rao");
+    window.cboDate->setCurrentIndex(14);
+    window.cboMonth->setCurrentIndex(7);
+    window.cboYear->setCurrentIndex(window.cboYear->findText("1947"));
+    window.cboHour->setCurrentIndex(5);
+    window.cboMinute->setCurrentIndex(30);
+    window.cboTimeZone->setCurrentIndex(34);
+    window.txtLatDeg->setText("18");
+    window.txtLatMin->setText("31");
+    window.txtLonDeg->setText("73");
+    window.txtLonMin->setText("51");
+    window.txtCity->setText("Pune");
+    window.txtState->setText("Maharashtra");
+    window.txtCountry->setText("India");
+    window.txtCountry->setFocus();
+    ok = Save(window, folder.filePath("frmMain-filled.png")) && ok;
+
+    window.resize(window.width() * 3 / 2, window.height() * 4 / 3);
+    ok = Save(window, folder.filePath("frmMain-wide.png")) && ok;
+    return ok ? 0 : 1;
+}
