@@ -67,11 +67,20 @@ std::string HtmlEscape(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -111,7 +120,8 @@ std::string MarkupReportWriter::ToHtmlFragment(const PictureSource& source) cons
     return out;
 }
 
-std::string MarkupReportWriter::ToHtmlPage(std::string_view title, const PictureSource& source) const {
+std::string MarkupReportWriter::ToHtmlPage(std::string_view title,
+                                           const PictureSource& source) const {
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
            HtmlEscape(title) +
            "</title>\n</head>\n<body style=\"font-family: sans-serif; line-height: 1.35;\">\n" +

@@ -15,7 +15,7 @@ namespace tarabead::reports {
 using PictureSource = std::function<std::string(PictureList list, int number)>;
 
 class MarkupReportWriter final : public ReportWriter {
-public:
+  public:
     /// One piece of the report: a run of text with its attributes, or a picture.
     struct Run {
         std::string Text;  ///< the text with CR LF line breaks; empty for a picture
@@ -47,7 +47,7 @@ public:
     /// A whole HTML page around ToHtmlFragment, titled title.
     std::string ToHtmlPage(std::string_view title, const PictureSource& source) const;
 
-private:
+  private:
     Rgb initialColour_;
     Rgb colour_;
     bool bold_ = false;

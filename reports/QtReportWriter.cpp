@@ -9,7 +9,8 @@
 namespace tarabead::reports {
 
 QString ReportPicturePath(PictureList list, int number) {
-    const QString folder = list == PictureList::IMG ? QStringLiteral("nakshatra") : QStringLiteral("mukhi");
+    const QString folder =
+        list == PictureList::IMG ? QStringLiteral("nakshatra") : QStringLiteral("mukhi");
     return QStringLiteral(":/pictures/%1/%2.png").arg(folder).arg(number, 2, 10, QLatin1Char('0'));
 }
 
@@ -57,9 +58,10 @@ void QtReportWriter::InsertPicture(PictureList list, int number) {
     if (!edit_) return;
     const QImage image = ReportPicture(list, number, edit_->devicePixelRatioF());
     if (image.isNull()) return;
-    const QUrl name(QStringLiteral("tarabead-picture:%1/%2")
-                        .arg(list == PictureList::IMG ? QStringLiteral("IMG") : QStringLiteral("IMG2"))
-                        .arg(number));
+    const QUrl name(
+        QStringLiteral("tarabead-picture:%1/%2")
+            .arg(list == PictureList::IMG ? QStringLiteral("IMG") : QStringLiteral("IMG2"))
+            .arg(number));
     edit_->document()->addResource(QTextDocument::ImageResource, name, image);
     const PictureSize size = PictureSizeOf(list);
     QTextImageFormat picture;

@@ -20,7 +20,7 @@ QString ReportPicturePath(PictureList list, int number);
 /// Writes a report into one QTextEdit. Pictures go straight into the document as image
 /// resources at the insertion point; the system clipboard is never touched.
 class QtReportWriter final : public ReportWriter {
-public:
+  public:
     explicit QtReportWriter(QTextEdit* edit);
 
     void Clear() override;
@@ -29,7 +29,7 @@ public:
     void InsertText(std::string_view text) override;
     void InsertPicture(PictureList list, int number) override;
 
-private:
+  private:
     QPointer<QTextEdit> edit_;
     QTextCharFormat format_;
 };

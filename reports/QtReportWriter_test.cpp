@@ -1,4 +1,6 @@
 // The pictures as compiled-in resources, and the rich-text target of the result window.
+#include "reports/QtReportWriter.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTextBlock>
@@ -7,7 +9,6 @@
 #include <QTextImageFormat>
 #include <QtTest>
 
-#include "reports/QtReportWriter.h"
 #include "reports/ReportBuilders.h"
 
 using namespace tarabead;
@@ -17,7 +18,7 @@ namespace {
 
 // Box 0 and box 1 as two text edits.
 class EditBoxes : public ReportBoxes {
-public:
+  public:
     EditBoxes() : w0(&edit0), w1(&edit1) {}
     ReportWriter* Box(int index) override {
         return index == 0 ? static_cast<ReportWriter*>(&w0) : index == 1 ? &w1 : nullptr;
@@ -42,7 +43,7 @@ QList<QTextImageFormat> Images(QTextDocument* doc) {
 
 class QtReportWriterTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyPictureLoadsAtItsSize_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("count");
@@ -78,8 +79,8 @@ private slots:
         QCOMPARE(nakshatraImages.size(), 1);
         QCOMPARE(nakshatraImages[0].width(), 150.0);
         QCOMPARE(nakshatraImages[0].height(), 244.0);
-        const QVariant picture = boxes.edit0.document()->resource(
-            QTextDocument::ImageResource, QUrl(nakshatraImages[0].name()));
+        const QVariant picture = boxes.edit0.document()->resource(QTextDocument::ImageResource,
+                                                                  QUrl(nakshatraImages[0].name()));
         QCOMPARE(picture.value<QImage>().size(), QSize(150, 244));
 
         const auto beadImages = Images(boxes.edit1.document());

@@ -91,10 +91,10 @@ void WriteBlock(ReportBoxes& boxes, ReportWriter& box, int mukhi) {
     WriteHeading(box, "Interpretation", true);
     WriteValue(box, row.Description);
     const std::pair<std::string_view, std::string_view> entries[] = {
-        {"Ruling Planet", row.Planet},    {"Ruling Planet Desc", row.PlanetReading},
-        {"Symbol Of", row.Deity},         {"Number", row.Number},
-        {"Day To Wear", row.WearDay},     {"Mantras", row.Mantra},
-        {"Body Parts", row.BodyParts},    {"Ailments", row.Ailments},
+        {"Ruling Planet", row.Planet},   {"Ruling Planet Desc", row.PlanetReading},
+        {"Symbol Of", row.Deity},        {"Number", row.Number},
+        {"Day To Wear", row.WearDay},    {"Mantras", row.Mantra},
+        {"Body Parts", row.BodyParts},   {"Ailments", row.Ailments},
         {"Rituals To Wear", row.Ritual},
     };
     for (const auto& [heading, value] : entries) {
@@ -123,6 +123,8 @@ void BuildRudrakshaReport(ReportBoxes& boxes, std::string_view nakshatraName) {
     for (int mukhi : RecommendedMukhis) WriteBlock(boxes, *box, mukhi);
 }
 
-void BuildRudrakshaReport(ReportBoxes& boxes) { BuildRudrakshaReport(boxes, shared::NakshatraName); }
+void BuildRudrakshaReport(ReportBoxes& boxes) {
+    BuildRudrakshaReport(boxes, shared::NakshatraName);
+}
 
 }  // namespace tarabead::modTarabead

@@ -14,7 +14,7 @@ namespace {
 
 // Boxes 0 and 1 as markup targets; any other index has no box.
 class TwoBoxes : public ReportBoxes {
-public:
+  public:
     ReportWriter* Box(int index) override {
         if (index == 0) return &box0;
         if (index == 1) return &box1;
@@ -124,8 +124,12 @@ TEST(RudrakshaReport, SunNakshatrasGetThreeBlocksAndOthersOne) {
         const char* name;
         std::vector<int> mukhis;
     } cases[] = {
-        {"Krittika", {1, 11, 12}}, {"Uttara Phalguni", {1, 11, 12}}, {"Uttara Ashadha", {1, 11, 12}},
-        {"Ashwini", {9}},          {"Pushya", {7}},                  {"Revati", {4}},
+        {"Krittika", {1, 11, 12}},
+        {"Uttara Phalguni", {1, 11, 12}},
+        {"Uttara Ashadha", {1, 11, 12}},
+        {"Ashwini", {9}},
+        {"Pushya", {7}},
+        {"Revati", {4}},
     };
     for (const Case& c : cases) {
         TwoBoxes boxes;
@@ -150,7 +154,8 @@ TEST(RudrakshaReport, NaValuesAndTheNineFacedBead) {
     const auto lines = Lines(boxes.box1.ToPlainText());
     // Values under their headings in the second block (mukhi 11).
     std::map<std::string, std::vector<std::string>> valuesUnder;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) valuesUnder[lines[i]].push_back(lines[i + 1]);
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+        valuesUnder[lines[i]].push_back(lines[i + 1]);
     EXPECT_EQ(valuesUnder["Rudraksha Name"],
               (std::vector<std::string>{"ONE MUKHI RUDRAKSHA", "ELEVEN MUKHI RUDRAKSHA",
                                         "TWELVE MUKHI RUDRAKSHA"}));
@@ -173,7 +178,8 @@ TEST(RudrakshaReport, UnknownNameGetsOneLineAndRebuildingReplaces) {
     modTarabead::BuildRudrakshaReport(boxes, "Revati");
     modTarabead::BuildRudrakshaReport(boxes, "Revati");
     int careHeadings = 0;
-    for (const auto& line : Lines(boxes.box1.ToPlainText())) careHeadings += line == "Benefits of Rudraksh";
+    for (const auto& line : Lines(boxes.box1.ToPlainText()))
+        careHeadings += line == "Benefits of Rudraksh";
     EXPECT_EQ(careHeadings, 1);
 
     modTarabead::BuildRudrakshaReport(boxes, "Rohini ");
@@ -198,10 +204,10 @@ TEST(AddPicToRTB, ChoosesTheListByBoxAndIgnoresWhatIsNotThere) {
         bool inserted;
         PictureList list;
     } cases[] = {
-        {0, 27, true, PictureList::IMG},   {0, 1, true, PictureList::IMG},
-        {1, 15, true, PictureList::IMG2},  {0, 0, false, PictureList::IMG},
-        {0, 28, false, PictureList::IMG},  {1, 16, false, PictureList::IMG2},
-        {1, 0, false, PictureList::IMG2},  {-1, 3, false, PictureList::IMG2},
+        {0, 27, true, PictureList::IMG},  {0, 1, true, PictureList::IMG},
+        {1, 15, true, PictureList::IMG2}, {0, 0, false, PictureList::IMG},
+        {0, 28, false, PictureList::IMG}, {1, 16, false, PictureList::IMG2},
+        {1, 0, false, PictureList::IMG2}, {-1, 3, false, PictureList::IMG2},
         {2, 3, false, PictureList::IMG2},
     };
     for (const Case& c : cases) {
@@ -220,7 +226,7 @@ TEST(AddPicToRTB, ChoosesTheListByBoxAndIgnoresWhatIsNotThere) {
 
     // Any box index but 0 takes its picture from the bead list.
     class ManyBoxes : public ReportBoxes {
-    public:
+      public:
         ReportWriter* Box(int) override { return &box; }
         MarkupReportWriter box;
     } many;

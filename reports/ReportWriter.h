@@ -38,7 +38,7 @@ constexpr PictureSize PictureSizeOf(PictureList list) {
 /// the end of what was just written. Colour and bold are insertion attributes: they apply to the
 /// text inserted after they are set.
 class ReportWriter {
-public:
+  public:
     virtual ~ReportWriter() = default;
     /// Empties the box.
     virtual void Clear() = 0;
@@ -52,7 +52,7 @@ public:
 
 /// The report boxes of the result window, by index; nullptr for a box that does not exist.
 class ReportBoxes {
-public:
+  public:
     virtual ~ReportBoxes() = default;
     virtual ReportWriter* Box(int index) = 0;
 };
