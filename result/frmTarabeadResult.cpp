@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QTabBar>
 #include <QTextEdit>
 
 #include "help/modHelp.h"
+#include "result/modRTB.h"
+#include "shell/DialogService.h"
+#include "shell/SharedState.h"
 #include "shell/frmMain.h"
 
 namespace tarabead {
@@ -59,6 +65,10 @@ reports::ReportWriter* frmTarabeadResult::Box(int index) {
     return writers_[static_cast<std::size_t>(index)].get();
 }
 
+void frmTarabeadResult::ShowReportsFromTheTop() {
+    for (QTextEdit* box : RTB) box->moveCursor(QTextCursor::Start);
+}
+
 void frmTarabeadResult::Form_Load() {
     TS->setCurrentIndex(0);
     TS_Click();
@@ -80,7 +90,43 @@ void frmTarabeadResult::cmdBack_Click() {
 void frmTarabeadResult::mnuBack_Click() { cmdBack_Click(); }
 
 void frmTarabeadResult::cmdSave_Click() {
-    // Saving a reading to a file comes with the reading-file feature.
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Tarabead");
+    request.NameFilter = QStringLiteral("Tarabead (*.tbx)");
+    request.DefaultSuffix = QStringLiteral("tbx");
+    QString path = Dialogs().ChooseFile(this, FileDialogKind::Save, request);
+    if (path.isEmpty()) return;
+
+    // A name typed without an extension gets the reading-file extension. The dialog asked about
+    // replacing the name as typed, so ask again when the completed name is taken.
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".tbx");
+        if (QFileInfo::exists(path)) {
+            const QString question =
+                QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                    .arg(QFileInfo(path).fileName());
+            if (ShowMessage(this, question, MessageIcon::Information, MessageButtons::YesNo) !=
+                MessageAnswer::Yes) {
+                return;
+            }
+        }
+    }
+
+    // Written to a temporary file that replaces the chosen one only when complete, so a failure
+    // never leaves an empty or half-written reading, nor harms the file that was there.
+    const std::string bytes = result::ReadingFileBytes(shared::NakshatraName);
+    QSaveFile file(path);
+    const bool saved =
+        file.open(QIODevice::WriteOnly) &&
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+            static_cast<qint64>(bytes.size()) &&
+        file.commit();
+    if (!saved) {
+        ShowMessage(this,
+                    QStringLiteral("The reading could not be saved to %1.\n%2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                    MessageIcon::Critical);
+    }
 }
 
 void frmTarabeadResult::mnuExit_Click() { close(); }

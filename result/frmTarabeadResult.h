@@ -32,6 +32,9 @@ class frmTarabeadResult : public QMainWindow,
 
     std::array<QTextEdit*, 2> RTB{};
 
+    /// Scrolls both reports back to their first line, where a reader starts.
+    void ShowReportsFromTheTop();
+
     /// Report box index 0 or 1 for the report builders; null for any other index.
     reports::ReportWriter* Box(int index) override;
 

@@ -1,6 +1,8 @@
 #include "shell/frmMain.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QValidator>
 #include <algorithm>
@@ -9,6 +11,13 @@
 #include <string_view>
 
 #include "help/modHelp.h"
+#include "chart/modVedicEphemeris.h"
+#include "reports/ReportBuilders.h"
+#include "result/frmTarabeadResult.h"
+#include "result/modRTB.h"
+#include "shell/SharedState.h"
+#include "shell/UniversalMoment.h"
+#include "shell/WebSearch.h"
 #include "shell/DialogService.h"
 #include "timezones/modVedicPlanetPosition.h"
 
@@ -110,6 +119,21 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
     Form_Load();
     ApplyFontDependentSizes();
+
+    // The Universal Time line follows every field the birth moment depends on.
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::UpdateUniversalTime);
+    }
+    for (QLineEdit* box : {txtLonDeg, txtLonMin}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateUniversalTime);
+    }
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(chkDST), static_cast<QAbstractButton*>(optLong_0), static_cast<QAbstractButton*>(optLong_1)}) {
+        connect(button, &QAbstractButton::toggled, this, &frmMain::UpdateUniversalTime);
+    }
+    QPalette quiet = lblZoneHint->palette();
+    quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
+    lblZoneHint->setPalette(quiet);
+    UpdateUniversalTime();
 }
 
 void frmMain::Form_Load() {
@@ -289,17 +313,109 @@ void frmMain::cmdCalculate_Click() {
 }
 
 void frmMain::RunReadingRequest() {
-    // Filled by the reading request: birth details, chart, both reports and the result window.
+    modVedicPlanetPosition::LoadTimeZones();
+    shared::BirthDetails = DetailsFromWindow();
+    modVedicEphemeris::ComputeMoonNakshatra();
+    shared::NakshatraName = modVedicEphemeris::MoonNakshatraName;
+    ShowReading();
+}
+
+BirthDetails frmMain::DetailsFromWindow() const {
+    auto number = [](const QString& text) { return static_cast<std::int16_t>(text.toShort()); };
+    BirthDetails b;
+    b.Month = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
+    b.Day = number(cboDate->currentText());
+    b.Year = number(cboYear->currentText());
+    b.Hour = number(cboHour->currentText());
+    b.Minute = number(cboMinute->currentText());
+    const int row = cboTimeZone->currentIndex();
+    if (row >= 0 && row < modVedicPlanetPosition::TimeZoneCount) {
+        const auto& zone = modVedicPlanetPosition::TimeZoneTable()[row];
+        b.ZoneHours = static_cast<std::int16_t>(std::abs(zone.Hours));
+        b.ZoneMinutes = static_cast<std::int16_t>(std::abs(zone.Minutes));
+    }
+    b.LongitudeDegrees = number(txtLonDeg->text());
+    b.LongitudeMinutes = number(txtLonMin->text());
+    b.LatitudeDegrees = number(txtLatDeg->text());
+    b.LatitudeMinutes = number(txtLatMin->text());
+    b.LongitudeEast = optLong[0]->isChecked();
+    b.LatitudeSouth = optLat[1]->isChecked();
+    b.DaylightSaving = chkDST->isChecked();
+    return b;
+}
+
+void frmMain::UpdateUniversalTime() {
+    // Shown only once the longitude says which side of Greenwich the zone is counted from.
+    if (txtLonDeg->text().isEmpty()) {
+        lblUniversalTime->clear();
+        lblZoneHint->clear();
+        lblZoneHint->hide();
+        return;
+    }
+    const BirthDetails details = DetailsFromWindow();
+    lblUniversalTime->setText(QString::fromStdString(UniversalMomentText(details)));
+    const int row = cboTimeZone->currentIndex();
+    std::string hint;
+    if (row >= 0 && row < modVedicPlanetPosition::TimeZoneCount) {
+        const auto& zone = modVedicPlanetPosition::TimeZoneTable()[row];
+        hint = ZoneSideHint(details, zone.Hours, zone.Minutes);
+    }
+    lblZoneHint->setText(QString::fromStdString(hint));
+    lblZoneHint->setVisible(!hint.empty());
+}
+
+void frmMain::ShowReading() {
+    frmTarabeadResult* result = frmTarabeadResult::Instance();
+    modNakshatraInformation::BuildNakshatraReport(*result, shared::NakshatraName);
+    modTarabead::BuildRudrakshaReport(*result);
+    result->ShowReportsFromTheTop();
+    result->show();
+    hide();
 }
 
 void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
 
 void frmMain::Command1_Click() {
-    // Filled by the place search that comes with the reading request.
+    const std::pair<QLineEdit*, const char*> required[] = {
+        {txtCity, "Please Enter City"},
+        {txtState, "Please Enter State"},
+        {txtCountry, "Please Enter Country"},
+    };
+    for (const auto& [box, message] : required) {
+        if (box->text().isEmpty()) {
+            ShowMessage(this, QString::fromLatin1(message), MessageIcon::Critical);
+            box->setFocus();
+            return;
+        }
+    }
+    const QString searchText = txtCity->text() + QLatin1Char(' ') + txtState->text() +
+                               QLatin1Char(' ') + txtCountry->text() +
+                               QStringLiteral(" Latitude Longitude");
+    WebSearch(searchText, QString());
 }
 
 void frmMain::cmdOpen_Click() {
-    // Filled by opening a saved reading file.
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Select the source file");
+    request.NameFilter = QStringLiteral("Tarabead (*.tbx)");
+    request.DefaultSuffix = QStringLiteral("tbx");
+    const QString path = Dialogs().ChooseFile(this, FileDialogKind::Open, request);
+    if (path.isEmpty()) return;
+    const auto refuse = [this] {
+        ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Critical);
+    };
+    if (!path.endsWith(QStringLiteral("tbx"))) return refuse();
+
+    // Only the first line counts, and a name is short: a bounded read keeps a huge or binary
+    // file from costing time or memory.
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return refuse();
+    const QByteArray start = file.read(static_cast<qint64>(result::ReadingFileLineLimit));
+    if (file.error() != QFileDevice::NoError) return refuse();
+    file.close();
+    shared::NakshatraName = result::NakshatraNameFromReadingFile(
+        std::string_view(start.constData(), static_cast<std::size_t>(start.size())));
+    ShowReading();
 }
 
 void frmMain::mnuExit_Click() { close(); }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "shell/BirthDetails.h"
 #include "shell/InputRules.h"
 #include "ui_frmMain.h"
 
@@ -64,6 +65,14 @@ class frmMain : public QMainWindow, public Ui::frmMain {
 
     /// The reading itself, once the input has passed ValidateInput.
     void RunReadingRequest();
+    /// Writes both reports of the current NakshatraName into the result window, shows it and
+    /// hides this window.
+    void ShowReading();
+    /// The birth details as the window's controls give them now (numbers as typed, 0 for an
+    /// empty box), the zone magnitudes from the selected row.
+    BirthDetails DetailsFromWindow() const;
+    /// Refreshes the Universal Time line and the zone-side note under the zone list.
+    void UpdateUniversalTime();
 
     void LetterKeyPress(QLineEdit* box, int& keyAscii);
     void DigitKeyPress(QLineEdit* box, int& keyAscii);

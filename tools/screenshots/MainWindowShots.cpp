@@ -3,14 +3,19 @@
 //   tarabead_screenshots OUTPUT_FOLDER
 //
 // Writes frmMain-fresh.png (as started), frmMain-filled.png (a typical entry) and
-// frmMain-wide.png (the window enlarged). Run it with QT_SCALE_FACTOR=2 for a HiDPI rendering;
+// frmMain-wide.png (the window enlarged), then frmTarabeadResult-nakshatra.png and
+// frmTarabeadResult-rudraksha.png (the reading of that entry on its two tabs). Run it with QT_SCALE_FACTOR=2 for a HiDPI rendering;
 // see take-screenshots.sh.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTextEdit>
 #include <cstdio>
 
 #include "shell/Startup.h"
+#include "result/frmTarabeadResult.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -59,5 +64,19 @@ int main(int argc, char** argv) {
 
     window.resize(window.width() * 3 / 2, window.height() * 4 / 3);
     ok = Save(window, folder.filePath("frmMain-wide.png")) && ok;
+
+    // A reading: the Pushya reports on their two tabs, and the Rudraksha report scrolled to its
+    // bead.
+    window.resize(window.sizeHint());
+    window.cmdCalculate->click();
+    tarabead::frmTarabeadResult* result = tarabead::frmTarabeadResult::Loaded();
+    if (result == nullptr) {
+        std::fprintf(stderr, "the reading request did not open the result window\n");
+        return 1;
+    }
+    ok = Save(*result, folder.filePath("frmTarabeadResult-nakshatra.png")) && ok;
+    result->TS->setCurrentIndex(1);
+    result->RTB[1]->verticalScrollBar()->setValue(result->RTB[1]->verticalScrollBar()->maximum() / 3);
+    ok = Save(*result, folder.filePath("frmTarabeadResult-rudraksha.png")) && ok;
     return ok ? 0 : 1;
 }
