@@ -4,7 +4,8 @@
 # Packages are checked with dpkg-query first, so a second run is quick and needs no network.
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core xvfb xauth
+            qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core xvfb xauth \
+            poppler-utils
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize

@@ -1,6 +1,7 @@
 #include "reports/QtReportWriter.h"
 
 #include <QFile>
+#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -31,10 +32,32 @@ QImage ReportPicture(PictureList list, int number, qreal devicePixelRatio) {
 
 QtReportWriter::QtReportWriter(QTextEdit* edit) : edit_(edit) {}
 
+QtReportWriter::QtReportWriter(QTextDocument* document, qreal devicePixelRatio,
+                               bool clearStartsNewPage)
+    : document_(document),
+      devicePixelRatio_(devicePixelRatio),
+      clearStartsNewPage_(clearStartsNewPage) {}
+
+QTextDocument* QtReportWriter::Document() const {
+    return edit_ ? edit_->document() : document_.data();
+}
+
 void QtReportWriter::Clear() {
-    if (!edit_) return;
-    edit_->clear();
     format_ = QTextCharFormat();
+    if (edit_) {
+        edit_->clear();
+        return;
+    }
+    if (!document_) return;
+    if (clearStartsNewPage_ && !document_->isEmpty()) {
+        QTextCursor cursor(document_);
+        cursor.movePosition(QTextCursor::End);
+        QTextBlockFormat newPage;
+        newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.insertBlock(newPage, QTextCharFormat());
+        return;
+    }
+    document_->clear();
 }
 
 void QtReportWriter::SetColour(Rgb colour) {
@@ -46,29 +69,38 @@ void QtReportWriter::SetBold(bool bold) {
 }
 
 void QtReportWriter::InsertText(std::string_view text) {
-    if (!edit_) return;
+    QTextDocument* document = Document();
+    if (document == nullptr) return;
     QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTextCursor cursor(edit_->document());
+    QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(s, format_);
+    // Each line break starts a plain block: a new block would otherwise inherit the format of the
+    // one before, such as the page break that starts a printed report.
+    const QStringList lines = s.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) cursor.insertBlock(QTextBlockFormat(), format_);
+        if (!lines[i].isEmpty()) cursor.insertText(lines[i], format_);
+    }
 }
 
 void QtReportWriter::InsertPicture(PictureList list, int number) {
-    if (!edit_) return;
-    const QImage image = ReportPicture(list, number, edit_->devicePixelRatioF());
+    QTextDocument* document = Document();
+    if (document == nullptr) return;
+    const QImage image =
+        ReportPicture(list, number, edit_ ? edit_->devicePixelRatioF() : devicePixelRatio_);
     if (image.isNull()) return;
     const QUrl name(
         QStringLiteral("tarabead-picture:%1/%2")
             .arg(list == PictureList::IMG ? QStringLiteral("IMG") : QStringLiteral("IMG2"))
             .arg(number));
-    edit_->document()->addResource(QTextDocument::ImageResource, name, image);
+    document->addResource(QTextDocument::ImageResource, name, image);
     const PictureSize size = PictureSizeOf(list);
     QTextImageFormat picture;
     picture.setName(name.toString());
     picture.setWidth(size.Width);
     picture.setHeight(size.Height);
-    QTextCursor cursor(edit_->document());
+    QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.insertImage(picture);
 }

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QTabBar>
 #include <QTextEdit>
 
 #include "help/modHelp.h"
+#include "result/ReadingDocument.h"
 #include "result/modRTB.h"
 #include "shell/DialogService.h"
 #include "shell/SharedState.h"
@@ -50,6 +52,8 @@ frmTarabeadResult::frmTarabeadResult(QWidget* parent) : QMainWindow(parent) {
     connect(mnuBack, &QAction::triggered, this, &frmTarabeadResult::mnuBack_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmTarabeadResult::cmdSave_Click);
     connect(mnuExit, &QAction::triggered, this, &frmTarabeadResult::mnuExit_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmTarabeadResult::mnuPrint_Click);
+    connect(mnuExportPdf, &QAction::triggered, this, &frmTarabeadResult::mnuExportPdf_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmTarabeadResult::mnuOnline_Click);
     connect(mnuVisit, &QAction::triggered, this, &frmTarabeadResult::mnuVisit_Click);
     connect(mnuUpdate, &QAction::triggered, this, &frmTarabeadResult::mnuUpdate_Click);
@@ -94,23 +98,9 @@ void frmTarabeadResult::cmdSave_Click() {
     request.Title = QStringLiteral("Tarabead");
     request.NameFilter = QStringLiteral("Tarabead (*.tbx)");
     request.DefaultSuffix = QStringLiteral("tbx");
-    QString path = Dialogs().ChooseFile(this, FileDialogKind::Save, request);
+    const QString path = CompletedSaveName(
+        Dialogs().ChooseFile(this, FileDialogKind::Save, request), QStringLiteral("tbx"));
     if (path.isEmpty()) return;
-
-    // A name typed without an extension gets the reading-file extension. The dialog asked about
-    // replacing the name as typed, so ask again when the completed name is taken.
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".tbx");
-        if (QFileInfo::exists(path)) {
-            const QString question =
-                QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                    .arg(QFileInfo(path).fileName());
-            if (ShowMessage(this, question, MessageIcon::Information, MessageButtons::YesNo) !=
-                MessageAnswer::Yes) {
-                return;
-            }
-        }
-    }
 
     // Written to a temporary file that replaces the chosen one only when complete, so a failure
     // never leaves an empty or half-written reading, nor harms the file that was there.
@@ -130,6 +120,46 @@ void frmTarabeadResult::cmdSave_Click() {
 }
 
 void frmTarabeadResult::mnuExit_Click() { close(); }
+
+QString frmTarabeadResult::CompletedSaveName(QString path, const QString& suffix) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    // The dialog asked about replacing the name as typed, so ask again when the completed name
+    // is taken.
+    path += QLatin1Char('.') + suffix;
+    if (QFileInfo::exists(path)) {
+        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName());
+        if (ShowMessage(this, question, MessageIcon::Information, MessageButtons::YesNo) !=
+            MessageAnswer::Yes) {
+            return {};
+        }
+    }
+    return path;
+}
+
+void frmTarabeadResult::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Tarabead reading"));
+    if (!Dialogs().SetUpPrinter(this, printer)) return;
+    result::PrintReading(shared::NakshatraName, printer);
+}
+
+void frmTarabeadResult::mnuExportPdf_Click() {
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Tarabead");
+    request.NameFilter = QStringLiteral("PDF (*.pdf)");
+    request.DefaultSuffix = QStringLiteral("pdf");
+    const QString path = CompletedSaveName(
+        Dialogs().ChooseFile(this, FileDialogKind::Save, request), QStringLiteral("pdf"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!result::ExportReadingPdf(shared::NakshatraName, path, error)) {
+        ShowMessage(this,
+                    QStringLiteral("The PDF could not be written to %1.\n%2")
+                        .arg(QDir::toNativeSeparators(path), error),
+                    MessageIcon::Critical);
+    }
+}
 
 void frmTarabeadResult::closeEvent(QCloseEvent* event) {
     event->accept();

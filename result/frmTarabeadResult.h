@@ -44,6 +44,8 @@ class frmTarabeadResult : public QMainWindow,
     void mnuBack_Click();
     void cmdSave_Click();
     void mnuExit_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
@@ -58,6 +60,10 @@ class frmTarabeadResult : public QMainWindow,
     explicit frmTarabeadResult(QWidget* parent = nullptr);
     void Form_Load();
     void Form_Unload();
+    /// path as chosen in a save dialog, with .suffix added when the name has no extension; the
+    /// user is asked before such a completed name replaces an existing file. Empty when the user
+    /// declines.
+    QString CompletedSaveName(QString path, const QString& suffix);
 
     std::array<std::unique_ptr<reports::QtReportWriter>, 2> writers_;
     bool unloadingByBack_ = false;

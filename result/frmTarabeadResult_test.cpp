@@ -51,7 +51,7 @@ class frmTarabeadResultTest : public QObject {
         QStringList file, help;
         for (QAction* a : r->mnuFile->actions()) file << (a->isSeparator() ? "-" : a->text());
         for (QAction* a : r->mnuHelp->actions()) help << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(file, (QStringList{"&Back", "-", "E&xit"}));
+        QCOMPARE(file, (QStringList{"&Back", "-", "&Print...", "Export as &PDF...", "-", "E&xit"}));
         QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-",
                                     "Check for Software &Update", "-", "&About Software"}));
         QVERIFY(r->mnuDonate->menu() == nullptr);

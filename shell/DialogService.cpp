@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace tarabead {
 
@@ -38,6 +40,11 @@ class QtDialogService final : public DialogService {
         dialog.setDefaultSuffix(request.DefaultSuffix);
         if (dialog.exec() != QDialog::Accepted) return {};
         return dialog.selectedFiles().value(0);
+    }
+
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 

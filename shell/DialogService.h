@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace tarabead {
@@ -44,6 +45,10 @@ class DialogService {
     /// text when the user cancels.
     virtual QString ChooseFile(QWidget* parent, FileDialogKind kind,
                                const FileDialogRequest& request) = 0;
+
+    /// Lets the user choose and set up a printer for printer. Returns false when the user
+    /// cancels.
+    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 /// The service in use: the one of the innermost ScopedDialogService, else the QMessageBox and

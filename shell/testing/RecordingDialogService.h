@@ -49,6 +49,19 @@ class RecordingDialogService final : public DialogService {
         return path;
     }
 
+    /// Printer set-ups asked for, and the answers to give: true prints, false (or none left)
+    /// cancels.
+    int PrinterSetUps = 0;
+    std::deque<bool> PrinterAnswers;
+
+    bool SetUpPrinter(QWidget*, QPrinter&) override {
+        ++PrinterSetUps;
+        if (PrinterAnswers.empty()) return false;
+        const bool answer = PrinterAnswers.front();
+        PrinterAnswers.pop_front();
+        return answer;
+    }
+
     /// Texts of the recorded messages, in order; handy for comparing whole sequences.
     QStringList MessageTexts() const {
         QStringList texts;
