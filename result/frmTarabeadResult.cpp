@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <QTextEdit>
 
+#include "help/LinkLabel.h"
+#include "help/frmAbout.h"
 #include "help/modHelp.h"
 #include "result/ReadingDocument.h"
 #include "result/modRTB.h"
@@ -60,6 +62,7 @@ frmTarabeadResult::frmTarabeadResult(QWidget* parent) : QMainWindow(parent) {
     connect(mnuAbout, &QAction::triggered, this, &frmTarabeadResult::mnuAbout_Click);
     connect(mnuDonate, &QAction::triggered, this, &frmTarabeadResult::mnuDonate_Click);
     connect(Label61, &QLabel::linkActivated, this, &frmTarabeadResult::Label61_Click);
+    help::SelectLinkOnTabFocus(Label61);
 }
 
 frmTarabeadResult::~frmTarabeadResult() = default;
@@ -106,11 +109,10 @@ void frmTarabeadResult::cmdSave_Click() {
     // never leaves an empty or half-written reading, nor harms the file that was there.
     const std::string bytes = result::ReadingFileBytes(shared::NakshatraName);
     QSaveFile file(path);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-            static_cast<qint64>(bytes.size()) &&
-        file.commit();
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                           static_cast<qint64>(bytes.size()) &&
+                       file.commit();
     if (!saved) {
         ShowMessage(this,
                     QStringLiteral("The reading could not be saved to %1.\n%2")
@@ -172,12 +174,11 @@ void frmTarabeadResult::Form_Unload() {
     modHelp::EndApplication();
 }
 
-// The web links and the About box come with the help feature.
-void frmTarabeadResult::mnuOnline_Click() {}
-void frmTarabeadResult::mnuVisit_Click() {}
-void frmTarabeadResult::mnuUpdate_Click() {}
-void frmTarabeadResult::mnuAbout_Click() {}
-void frmTarabeadResult::mnuDonate_Click() {}
-void frmTarabeadResult::Label61_Click() {}
+void frmTarabeadResult::mnuOnline_Click() { modHelp::OpenHelpPage(); }
+void frmTarabeadResult::mnuVisit_Click() { modHelp::OpenHomePage(); }
+void frmTarabeadResult::mnuUpdate_Click() { modHelp::OpenDownloadPage(); }
+void frmTarabeadResult::mnuAbout_Click() { ShowAbout(this); }
+void frmTarabeadResult::mnuDonate_Click() { modHelp::OpenDonatePage(); }
+void frmTarabeadResult::Label61_Click() { modHelp::OpenHomePage(); }
 
 }  // namespace tarabead

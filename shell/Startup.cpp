@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "help/AppIcon.h"
 #include "help/modHelp.h"
 #include "shell/DialogService.h"
 #include "shell/frmMain.h"
@@ -21,6 +22,10 @@ void ConfigureApplication() {
     // The program ends through EndApplication only, never because a window happened to be the
     // last one on screen (the main window is hidden while a reading is shown).
     QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    help::InstallApplicationIcon();
+    // Lets the desktop match the windows with the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarabead.Tarabead"));
 }
 
 QString DefaultInstanceLockPath() {
@@ -44,8 +49,9 @@ StartupSequence::Outcome StartupSequence::Run() {
         return Outcome::AlreadyRunning;
     }
 
-    // The periodic update question, modHelp::CheckForUpdate(), is asked here, after the instance
-    // check and before the main window appears.
+    // The periodic update question, after the instance check and before the main window appears;
+    // start-up goes on whatever the answer.
+    modHelp::CheckForUpdate();
 
     mainWindow_ = std::make_unique<frmMain>();
     mainWindow_->show();

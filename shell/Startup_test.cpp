@@ -35,6 +35,8 @@ class Copy {
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.remove("QT_QPA_PLATFORMTHEME");
         environment.insert("XDG_RUNTIME_DIR", RuntimeFolder());
+        // The update question's settings too: never the user's own.
+        environment.insert("XDG_CONFIG_HOME", RuntimeFolder());
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(TARABEAD_STARTUP_PROBE, arguments);

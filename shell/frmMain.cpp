@@ -10,15 +10,18 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "help/modHelp.h"
 #include "chart/modVedicEphemeris.h"
+#include "help/LinkLabel.h"
+#include "help/WebPages.h"
+#include "help/frmAbout.h"
+#include "help/modHelp.h"
 #include "reports/ReportBuilders.h"
 #include "result/frmTarabeadResult.h"
 #include "result/modRTB.h"
+#include "shell/DialogService.h"
 #include "shell/SharedState.h"
 #include "shell/UniversalMoment.h"
 #include "shell/WebSearch.h"
-#include "shell/DialogService.h"
 #include "timezones/modVedicPlanetPosition.h"
 
 namespace tarabead {
@@ -116,6 +119,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(Label8, &QLabel::linkActivated, this, &frmMain::Label8_Click);
+    help::SelectLinkOnTabFocus(Label8);
 
     Form_Load();
     ApplyFontDependentSizes();
@@ -127,7 +131,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     for (QLineEdit* box : {txtLonDeg, txtLonMin}) {
         connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateUniversalTime);
     }
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(chkDST), static_cast<QAbstractButton*>(optLong_0), static_cast<QAbstractButton*>(optLong_1)}) {
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(chkDST), static_cast<QAbstractButton*>(optLong_0),
+          static_cast<QAbstractButton*>(optLong_1)}) {
         connect(button, &QAbstractButton::toggled, this, &frmMain::UpdateUniversalTime);
     }
     QPalette quiet = lblZoneHint->palette();
@@ -391,7 +397,7 @@ void frmMain::Command1_Click() {
     const QString searchText = txtCity->text() + QLatin1Char(' ') + txtState->text() +
                                QLatin1Char(' ') + txtCountry->text() +
                                QStringLiteral(" Latitude Longitude");
-    WebSearch(searchText, QString());
+    WebSearch(searchText, help::WebPageAddress(help::WebPage::Home).toString());
 }
 
 void frmMain::cmdOpen_Click() {
@@ -420,28 +426,16 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::mnuExit_Click() { close(); }
 
-void frmMain::mnuOnline_Click() {
-    // Filled by the web links: opens the online help.
-}
+void frmMain::mnuOnline_Click() { modHelp::OpenHelpPage(); }
 
-void frmMain::mnuVisit_Click() {
-    // Filled by the web links: opens the home page.
-}
+void frmMain::mnuVisit_Click() { modHelp::OpenHomePage(); }
 
-void frmMain::mnuUpdate_Click() {
-    // Filled by the web links: opens the download page.
-}
+void frmMain::mnuUpdate_Click() { modHelp::OpenDownloadPage(); }
 
-void frmMain::mnuAbout_Click() {
-    // Filled by the About box, shown modally.
-}
+void frmMain::mnuAbout_Click() { ShowAbout(this); }
 
-void frmMain::mnuDonate_Click() {
-    // Filled by the web links: opens the donation page.
-}
+void frmMain::mnuDonate_Click() { modHelp::OpenDonatePage(); }
 
-void frmMain::Label8_Click() {
-    // Filled by the web links: opens the home page.
-}
+void frmMain::Label8_Click() { modHelp::OpenHomePage(); }
 
 }  // namespace tarabead

@@ -4,7 +4,8 @@
 //
 // Writes frmMain-fresh.png (as started), frmMain-filled.png (a typical entry) and
 // frmMain-wide.png (the window enlarged), then frmTarabeadResult-nakshatra.png and
-// frmTarabeadResult-rudraksha.png (the reading of that entry on its two tabs). Run it with QT_SCALE_FACTOR=2 for a HiDPI rendering;
+// frmTarabeadResult-rudraksha.png (the reading of that entry on its two tabs) and frmAbout.png
+// (the About box). Run it with QT_SCALE_FACTOR=2 for a HiDPI rendering;
 // see take-screenshots.sh.
 #include <QApplication>
 #include <QDir>
@@ -14,8 +15,9 @@
 #include <QTextEdit>
 #include <cstdio>
 
-#include "shell/Startup.h"
+#include "help/frmAbout.h"
 #include "result/frmTarabeadResult.h"
+#include "shell/Startup.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -76,7 +78,13 @@ int main(int argc, char** argv) {
     }
     ok = Save(*result, folder.filePath("frmTarabeadResult-nakshatra.png")) && ok;
     result->TS->setCurrentIndex(1);
-    result->RTB[1]->verticalScrollBar()->setValue(result->RTB[1]->verticalScrollBar()->maximum() / 3);
+    result->RTB[1]->verticalScrollBar()->setValue(result->RTB[1]->verticalScrollBar()->maximum() /
+                                                  3);
     ok = Save(*result, folder.filePath("frmTarabeadResult-rudraksha.png")) && ok;
+
+    // The About box, as Help > About Software shows it over the result window.
+    tarabead::frmAbout about(result);
+    about.show();
+    ok = Save(about, folder.filePath("frmAbout.png")) && ok;
     return ok ? 0 : 1;
 }
