@@ -5,14 +5,14 @@
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core xvfb xauth \
-            poppler-utils
+            poppler-utils dpkg-dev desktop-file-utils appstream
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-sanitize bench clean
+.PHONY: deps configure build run test test-sanitize bench package fuzz clean
 
 deps:
 	@missing=""; \
@@ -47,6 +47,19 @@ test-sanitize: deps
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tarabead_bench
 	./$(BUILD)/bench/tarabead_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# A Debian package of the program, checked by unpacking it and running the installed companion.
+package: build
+	cd $(BUILD) && rm -f tarabead_*.deb && cpack -G DEB
+	packaging/check-package.sh $$(ls $(BUILD)/tarabead_*.deb)
+
+# The reading-file reader under libFuzzer (needs clang); FUZZ_TIME seconds, 60 by default.
+FUZZ_TIME ?= 60
+fuzz:
+	mkdir -p $(BUILD)
+	clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I. \
+	  result/ReadingFile_fuzz.cpp result/modRTB.cpp -o $(BUILD)/reading_fuzz
+	$(BUILD)/reading_fuzz -max_total_time=$(FUZZ_TIME)
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
