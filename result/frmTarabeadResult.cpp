@@ -97,12 +97,7 @@ void frmTarabeadResult::cmdBack_Click() {
 void frmTarabeadResult::mnuBack_Click() { cmdBack_Click(); }
 
 void frmTarabeadResult::cmdSave_Click() {
-    FileDialogRequest request;
-    request.Title = QStringLiteral("Tarabead");
-    request.NameFilter = QStringLiteral("Tarabead (*.tbx)");
-    request.DefaultSuffix = QStringLiteral("tbx");
-    const QString path = CompletedSaveName(
-        Dialogs().ChooseFile(this, FileDialogKind::Save, request), QStringLiteral("tbx"));
+    const QString path = ChooseSaveName(QStringLiteral("Tarabead (*.tbx)"), QStringLiteral("tbx"));
     if (path.isEmpty()) return;
 
     // Written to a temporary file that replaces the chosen one only when complete, so a failure
@@ -123,7 +118,12 @@ void frmTarabeadResult::cmdSave_Click() {
 
 void frmTarabeadResult::mnuExit_Click() { close(); }
 
-QString frmTarabeadResult::CompletedSaveName(QString path, const QString& suffix) {
+QString frmTarabeadResult::ChooseSaveName(const QString& nameFilter, const QString& suffix) {
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Tarabead");
+    request.NameFilter = nameFilter;
+    request.DefaultSuffix = suffix;
+    QString path = Dialogs().ChooseFile(this, FileDialogKind::Save, request);
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
     // The dialog asked about replacing the name as typed, so ask again when the completed name
     // is taken.
@@ -147,12 +147,7 @@ void frmTarabeadResult::mnuPrint_Click() {
 }
 
 void frmTarabeadResult::mnuExportPdf_Click() {
-    FileDialogRequest request;
-    request.Title = QStringLiteral("Tarabead");
-    request.NameFilter = QStringLiteral("PDF (*.pdf)");
-    request.DefaultSuffix = QStringLiteral("pdf");
-    const QString path = CompletedSaveName(
-        Dialogs().ChooseFile(this, FileDialogKind::Save, request), QStringLiteral("pdf"));
+    const QString path = ChooseSaveName(QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
     QString error;
     if (!result::ExportReadingPdf(shared::NakshatraName, path, error)) {

@@ -60,10 +60,10 @@ class frmTarabeadResult : public QMainWindow,
     explicit frmTarabeadResult(QWidget* parent = nullptr);
     void Form_Load();
     void Form_Unload();
-    /// path as chosen in a save dialog, with .suffix added when the name has no extension; the
-    /// user is asked before such a completed name replaces an existing file. Empty when the user
-    /// declines.
-    QString CompletedSaveName(QString path, const QString& suffix);
+    /// Asks for a file to save into (title "Tarabead", nameFilter in Qt form), with .suffix added
+    /// when the name has no extension; the user is asked before such a completed name replaces
+    /// an existing file. Empty when the user cancels or declines.
+    QString ChooseSaveName(const QString& nameFilter, const QString& suffix);
 
     std::array<std::unique_ptr<reports::QtReportWriter>, 2> writers_;
     bool unloadingByBack_ = false;

@@ -2,23 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/testing/Births.h"
+
 namespace tarabead {
 namespace {
 
+// A place at lonDeg degrees (77 unless given), zero minutes.
 BirthDetails At(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
                 bool east, bool dst = false, int lonDeg = 77) {
-    BirthDetails b;
-    b.Day = static_cast<std::int16_t>(day);
-    b.Month = static_cast<std::int16_t>(month);
-    b.Year = static_cast<std::int16_t>(year);
-    b.Hour = static_cast<std::int16_t>(hour);
-    b.Minute = static_cast<std::int16_t>(minute);
-    b.ZoneHours = static_cast<std::int16_t>(zoneHours);
-    b.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    b.LongitudeDegrees = static_cast<std::int16_t>(lonDeg);
-    b.LongitudeEast = east;
-    b.DaylightSaving = dst;
-    return b;
+    return testing::Birth(day, month, year, hour, minute, zoneHours, zoneMinutes, lonDeg, 0, east,
+                          dst);
 }
 
 TEST(UniversalMoment, RollsTheDateWithTheTime) {
@@ -55,7 +48,8 @@ TEST(ZoneSideHint, SpeaksOnlyWhenZoneAndLongitudeDisagree) {
         {"west place, east zone (CET)", At(1, 1, 2000, 0, 0, 1, 0, false, false, 5), -1, 0, true},
         {"west place, west zone", At(1, 1, 2000, 0, 0, 5, 0, false), 5, 0, false},
         {"Greenwich zone anywhere", At(1, 1, 2000, 0, 0, 0, 0, true), 0, 0, false},
-        {"longitude 0 east with an east zone", At(1, 1, 2000, 0, 0, 1, 0, true, false, 0), -1, 0, true},
+        {"longitude 0 east with an east zone", At(1, 1, 2000, 0, 0, 1, 0, true, false, 0), -1, 0,
+         true},
         {"Newfoundland half hour, east place", At(1, 1, 2000, 0, 0, 3, 30, true), 3, 30, true},
     };
     for (const Case& c : cases) {
