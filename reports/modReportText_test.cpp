@@ -46,6 +46,8 @@ struct FaultCase {
     const char* fault;         // part of the fault's message
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.label; }
+
 class ReportTextFaults : public ::testing::TestWithParam<FaultCase> {};
 
 // Each fault must be reported: left alone it would print an empty or garbled paragraph.
