@@ -45,8 +45,9 @@ test-sanitize: deps
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: configure
-	cmake --build $(BUILD) -j $(JOBS) --target tarabead_bench
+	cmake --build $(BUILD) -j $(JOBS) --target tarabead_bench tarabead_report_bench
 	./$(BUILD)/bench/tarabead_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./$(BUILD)/bench/tarabead_report_bench
 
 # A Debian package of the program, checked by unpacking it and running the installed companion.
 package: build

@@ -1,11 +1,16 @@
 #include "cli/CliCommands.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 
 #include "chart/modVedicEphemeris.h"
+#include "reports/ReportBuilders.h"
+#include "reports/modNakshatraInformation.h"
+#include "reports/pictures/ReportPictureData.h"
 #include "shell/CalendarCheck.h"
 #include "timezones/modVedicPlanetPosition.h"
 
@@ -16,7 +21,8 @@ namespace {
 namespace eph = modVedicEphemeris;
 namespace zones = modVedicPlanetPosition;
 
-constexpr std::string_view kBatchHeader = "day,month,year,hour,minute,zone,lon_deg,lon_min,lon_dir,dst";
+constexpr std::string_view kBatchHeader =
+    "day,month,year,hour,minute,zone,lon_deg,lon_min,lon_dir,dst";
 constexpr std::string_view kResultHeader = "ut,jdn,t,lambda,ayanamsa,sidereal,index,nakshatra";
 
 // A whole number of 1 to maxDigits decimal digits, nothing else (no sign, no blank).
@@ -32,7 +38,8 @@ std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -111,6 +118,9 @@ std::string UsageText() {
            "                         [--dst] [--details]\n"
            "      prints the birth nakshatra of the Moon; ROW is a row of 'tarabead-cli zones'.\n"
            "      --details prints every quantity of the calculation, one 'key value' a line.\n"
+           "  tarabead-cli report NAME [--format text|html] [--output FILE]\n"
+           "      writes both reports of the nakshatra NAME (e.g. \"Purva Ashadha\") as plain\n"
+           "      text (the default) or as one HTML page with the pictures inline.\n"
            "  tarabead-cli zones\n"
            "      prints the 71 time zones: row, text, hours, minutes, tab-separated.\n"
            "  tarabead-cli batch < input.csv > output.csv\n"
@@ -174,8 +184,8 @@ int Nakshatra(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const auto timeParts = Split(*time, ':');
     if (timeParts.size() != 2) return fail("the time must be written H:MM");
     // DEG:MIN followed by one side letter.
-    auto coordinate = [](std::string_view text, std::string_view sides)
-        -> std::optional<std::vector<std::string_view>> {
+    auto coordinate = [](std::string_view text,
+                         std::string_view sides) -> std::optional<std::vector<std::string_view>> {
         if (text.size() < 4 || sides.find(text.back()) == std::string_view::npos) return {};
         auto parts = Split(text.substr(0, text.size() - 1), ':');
         if (parts.size() != 2) return {};
@@ -187,11 +197,13 @@ int Nakshatra(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (latitude) {
         const auto lat = coordinate(*latitude, "NS");
         if (!lat || !Digits((*lat)[0], 3) || !Digits((*lat)[1], 3)) {
-            return fail("the latitude must be written DEG:MIN followed by N or S, 1 to 3 digits each");
+            return fail(
+                "the latitude must be written DEG:MIN followed by N or S, 1 to 3 digits each");
         }
     }
-    const ParsedBirth parsed = ParseBirth(dateParts[2], dateParts[1], dateParts[0], timeParts[0],
-                                          timeParts[1], *zone, (*lon)[0], (*lon)[1], (*lon)[2], dst);
+    const ParsedBirth parsed =
+        ParseBirth(dateParts[2], dateParts[1], dateParts[0], timeParts[0], timeParts[1], *zone,
+                   (*lon)[0], (*lon)[1], (*lon)[2], dst);
     if (!parsed.Details) return fail(parsed.Error);
 
     const eph::MoonNakshatraResult r = eph::ComputeMoonNakshatra(*parsed.Details);
@@ -202,6 +214,81 @@ int Nakshatra(const std::vector<std::string>& args, std::ostream& out, std::ostr
             << r.Name << "\n";
     } else {
         out << r.Name << "\n";
+    }
+    return ExitStatus::Success;
+}
+
+// Writes bytes to path through a temporary file beside it, so that a failure never leaves a
+// half-written file in place of an earlier one.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    fs::path temporary = target;
+    temporary += ".tarabead-tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            error = "cannot write " + temporary.string();
+            return false;
+        }
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        file.close();
+        if (!file) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            error = "cannot write " + temporary.string();
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        error = "cannot replace " + path + ": " + ec.message();
+        return false;
+    }
+    return true;
+}
+
+int Report(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::optional<std::string> name, format, output;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--format" || a == "--output") {
+            if (i + 1 >= args.size()) return UsageError(err, a + " needs a value");
+            auto& target = a == "--format" ? format : output;
+            if (target) return UsageError(err, a + " is given twice");
+            target = args[++i];
+        } else if (a.rfind("--", 0) == 0) {
+            return UsageError(err, "unknown argument '" + a + "'");
+        } else if (!name) {
+            name = a;
+        } else {
+            return UsageError(err, "report takes one NAME; put a name with a blank in quotes");
+        }
+    }
+    if (!name) return UsageError(err, "report needs the NAME of a nakshatra");
+    const std::string kind = format.value_or("text");
+    if (kind != "text" && kind != "html") return UsageError(err, "--format is text or html");
+
+    if (modNakshatraInformation::FindNakshatra(*name) == nullptr) {
+        err << modTarabead::NoKnownNakshatraText << "\n";
+        return ExitStatus::BadInput;
+    }
+    const std::string document =
+        kind == "text" ? reports::ReadingAsText(*name)
+                       : reports::ReadingAsHtml(*name, [](reports::PictureList list, int number) {
+                             return std::string(reports::ReportPicturePng(list, number));
+                         });
+    if (!output) {
+        out << document;
+        return ExitStatus::Success;
+    }
+    std::string error;
+    if (!WriteFileAtomically(*output, document, error)) {
+        err << "tarabead-cli: " << error << "\n";
+        return ExitStatus::BadInput;
     }
     return ExitStatus::Success;
 }
@@ -234,18 +321,18 @@ int Batch(std::istream& in, std::ostream& out, std::ostream& err) {
             reject("dst must be 0 or 1");
             continue;
         }
-        const ParsedBirth parsed = ParseBirth(fields[0], fields[1], fields[2], fields[3],
-                                              fields[4], fields[5], fields[6], fields[7],
-                                              fields[8], fields[9] == "1");
+        const ParsedBirth parsed =
+            ParseBirth(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6],
+                       fields[7], fields[8], fields[9] == "1");
         if (!parsed.Details) {
             reject(parsed.Error);
             continue;
         }
         const eph::MoonNakshatraResult r = eph::ComputeMoonNakshatra(*parsed.Details);
         for (const auto& f : fields) out << f << ',';
-        out << Number(r.UT) << ',' << Number(r.JDN) << ',' << Number(r.T) << ','
-            << Number(r.Lambda) << ',' << Number(r.Correction) << ',' << Number(r.Sidereal) << ','
-            << r.Index << ',' << r.Name << '\n';
+        out << Number(r.UT) << ',' << Number(r.JDN) << ',' << Number(r.T) << ',' << Number(r.Lambda)
+            << ',' << Number(r.Correction) << ',' << Number(r.Sidereal) << ',' << r.Index << ','
+            << r.Name << '\n';
     }
     out.flush();
     return anyFailed ? ExitStatus::BadInput : ExitStatus::Success;
@@ -258,6 +345,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args.empty()) return UsageError(err, "no command given");
     const std::string& command = args[0];
     if (command == "nakshatra") return Nakshatra(args, out, err);
+    if (command == "report") return Report(args, out, err);
     if (command == "zones") {
         if (args.size() != 1) return UsageError(err, "zones takes no arguments");
         return Zones(out);

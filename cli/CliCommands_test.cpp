@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace tarabead::cli {
@@ -40,17 +42,40 @@ TEST(Nakshatra, BadValuesAreRefusedWithTheirReason) {
         std::vector<std::string> args;
         const char* reason;
     } cases[] = {
-        {"year before the list", {"--date", "1904-01-01", "--time", "1:00", "--zone", "0", "--longitude", "1:0E"}, "1905 to 2050"},
-        {"30 February", {"--date", "2004-02-30", "--time", "1:00", "--zone", "0", "--longitude", "1:0E"}, "Please Enter Correct Date Or Month!"},
-        {"31 April", {"--date", "1990-04-31", "--time", "1:00", "--zone", "0", "--longitude", "1:0E"}, "Please Enter Correct Date Or Month !"},
-        {"hour 25", {"--date", "1990-04-01", "--time", "25:00", "--zone", "0", "--longitude", "1:0E"}, "hour"},
-        {"minute 60", {"--date", "1990-04-01", "--time", "1:60", "--zone", "0", "--longitude", "1:0E"}, "minute"},
-        {"zone row 71", {"--date", "1990-04-01", "--time", "1:00", "--zone", "71", "--longitude", "1:0E"}, "zone"},
-        {"negative zone", {"--date", "1990-04-01", "--time", "1:00", "--zone", "-1", "--longitude", "1:0E"}, "zone"},
-        {"four-digit degrees", {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "1000:0E"}, "longitude degrees"},
-        {"no side", {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "10:0"}, "longitude"},
-        {"signed degrees", {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "-10:0E"}, "longitude degrees"},
-        {"bad latitude", {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "10:0E", "--latitude", "10:0X"}, "latitude"},
+        {"year before the list",
+         {"--date", "1904-01-01", "--time", "1:00", "--zone", "0", "--longitude", "1:0E"},
+         "1905 to 2050"},
+        {"30 February",
+         {"--date", "2004-02-30", "--time", "1:00", "--zone", "0", "--longitude", "1:0E"},
+         "Please Enter Correct Date Or Month!"},
+        {"31 April",
+         {"--date", "1990-04-31", "--time", "1:00", "--zone", "0", "--longitude", "1:0E"},
+         "Please Enter Correct Date Or Month !"},
+        {"hour 25",
+         {"--date", "1990-04-01", "--time", "25:00", "--zone", "0", "--longitude", "1:0E"},
+         "hour"},
+        {"minute 60",
+         {"--date", "1990-04-01", "--time", "1:60", "--zone", "0", "--longitude", "1:0E"},
+         "minute"},
+        {"zone row 71",
+         {"--date", "1990-04-01", "--time", "1:00", "--zone", "71", "--longitude", "1:0E"},
+         "zone"},
+        {"negative zone",
+         {"--date", "1990-04-01", "--time", "1:00", "--zone", "-1", "--longitude", "1:0E"},
+         "zone"},
+        {"four-digit degrees",
+         {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "1000:0E"},
+         "longitude degrees"},
+        {"no side",
+         {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "10:0"},
+         "longitude"},
+        {"signed degrees",
+         {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "-10:0E"},
+         "longitude degrees"},
+        {"bad latitude",
+         {"--date", "1990-04-01", "--time", "1:00", "--zone", "0", "--longitude", "10:0E",
+          "--latitude", "10:0X"},
+         "latitude"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{"nakshatra"};
@@ -78,6 +103,60 @@ TEST(CommandLine, MalformedCommandLinesPrintUsageAndExit2) {
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
         EXPECT_EQ(r.out, "");
     }
+}
+
+TEST(Report, WritesBothReportsAsTextOrHtml) {
+    auto r = RunWith({"report", "Revati"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("[picture: Revati]\nRuling Planet\nMercury\n\nElement\n", 0), 0u)
+        << r.out.substr(0, 80);
+    EXPECT_NE(r.out.find("\n\nBenefits of Rudraksh\n"), std::string::npos);
+    EXPECT_NE(
+        r.out.find("FOUR MUKHI RUDRAKSHA\n\n[picture: Four Mukhi Rudraksha]\nInterpretation\n"),
+        std::string::npos);
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+
+    r = RunWith({"report", "Krittika", "--format", "html"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("<!DOCTYPE html>", 0), 0u);
+    std::size_t images = 0;
+    for (std::size_t at = r.out.find("<img src=\"data:image/png;base64,iVBOR");
+         at != std::string::npos;
+         at = r.out.find("<img src=\"data:image/png;base64,iVBOR", at + 1)) {
+        ++images;
+    }
+    EXPECT_EQ(images, 4u);  // the nakshatra and the beads 1, 11 and 12
+    EXPECT_NE(r.out.find("<b>Rudraksha Name<br>"), std::string::npos);
+    EXPECT_NE(r.out.find("color:#875221"), std::string::npos);
+}
+
+TEST(Report, UnknownNamesAndBadArguments) {
+    auto r = RunWith({"report", "revati"});
+    EXPECT_EQ(r.status, ExitStatus::BadInput);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("does not name a known birth nakshatra"), std::string::npos);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"report"},
+                                                 {"report", "Revati", "--format", "pdf"},
+                                                 {"report", "Purva", "Ashadha"},
+                                                 {"report", "Revati", "--output"}}) {
+        EXPECT_EQ(RunWith(args).status, ExitStatus::Usage);
+    }
+}
+
+TEST(Report, OutputFileIsWrittenWholeOrNotAtAll) {
+    const std::string folder = ::testing::TempDir() + "tarabead-report-test";
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/reading.txt";
+    auto r = RunWith({"report", "Hasta", "--output", path});
+    EXPECT_EQ(r.status, 0);
+    std::ifstream in(path);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "[picture: Hasta]");
+    r = RunWith({"report", "Hasta", "--output", folder + "/no/such/folder/reading.txt"});
+    EXPECT_EQ(r.status, ExitStatus::BadInput);
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(Zones, ListsTheRowsTabSeparated) {
@@ -110,7 +189,8 @@ TEST(Batch, ComputesGoodRowsAndReportsBadOnesByLine) {
               "-23.121832510157226,93.987823217562436,7,Pushya\n"
               "29,2,1908,23,59,29,0,0,E,0,23.983333333333334,2418001,-0.91837099779450915,"
               "314.89966182969511,-22.570937683267672,292.32872414642742,21,Shravana\n");
-    EXPECT_NE(r.err.find("line 3: Please Enter Correct Date Or Month !"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("line 3: Please Enter Correct Date Or Month !"), std::string::npos)
+        << r.err;
     EXPECT_NE(r.err.find("line 6: dst"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("line 7: expected 10 columns"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find("line 2"), std::string::npos) << r.err;

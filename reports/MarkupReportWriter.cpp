@@ -25,9 +25,11 @@ void MarkupReportWriter::InsertPicture(PictureList list, int number) {
     runs_.push_back(Run{{}, colour_, bold_, true, list, number});
 }
 
-std::string MarkupReportWriter::ToPlainText() const {
+std::string MarkupReportWriter::ToPlainText(
+    const std::function<std::string(PictureList, int)>& caption) const {
     std::string out;
     for (const Run& run : runs_) {
+        if (run.IsPicture && caption) out += "[picture: " + caption(run.List, run.Number) + "]";
         for (std::size_t i = 0; i < run.Text.size(); ++i) {
             if (run.Text[i] == '\r' && i + 1 < run.Text.size() && run.Text[i + 1] == '\n') continue;
             out += run.Text[i];
@@ -120,12 +122,17 @@ std::string MarkupReportWriter::ToHtmlFragment(const PictureSource& source) cons
     return out;
 }
 
-std::string MarkupReportWriter::ToHtmlPage(std::string_view title,
-                                           const PictureSource& source) const {
+std::string HtmlPage(std::string_view title, std::string_view body) {
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
            HtmlEscape(title) +
-           "</title>\n</head>\n<body style=\"font-family: sans-serif; line-height: 1.35;\">\n" +
-           ToHtmlFragment(source) + "\n</body>\n</html>\n";
+           "</title>\n</head>\n<body style=\"font-family: sans-serif; line-height: 1.35; "
+           "max-width: 50em; margin: 2em auto;\">\n" +
+           std::string(body) + "\n</body>\n</html>\n";
+}
+
+std::string MarkupReportWriter::ToHtmlPage(std::string_view title,
+                                           const PictureSource& source) const {
+    return HtmlPage(title, ToHtmlFragment(source));
 }
 
 }  // namespace tarabead::reports

@@ -37,8 +37,9 @@ class MarkupReportWriter final : public ReportWriter {
 
     const std::vector<Run>& Runs() const { return runs_; }
 
-    /// The text alone, line breaks as "\n"; pictures leave nothing.
-    std::string ToPlainText() const;
+    /// The text alone, line breaks as "\n". A picture leaves nothing, or with caption the text
+    /// "[picture: " caption "]" in its place.
+    std::string ToPlainText(const std::function<std::string(PictureList, int)>& caption = {}) const;
 
     /// The body of an HTML page: runs as coloured spans, bold as <b>, line breaks as <br>,
     /// pictures as <img> with data: URLs from source (left out when the source has none).
@@ -56,6 +57,9 @@ class MarkupReportWriter final : public ReportWriter {
 
 /// Base64 of bytes (RFC 4648, with padding).
 std::string Base64(std::string_view bytes);
+
+/// A whole HTML page (UTF-8) with title around body.
+std::string HtmlPage(std::string_view title, std::string_view body);
 
 /// Text made safe inside HTML: & < > " escaped.
 std::string HtmlEscape(std::string_view text);

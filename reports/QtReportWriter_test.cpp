@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "reports/ReportBuilders.h"
+#include "reports/modTarabead.h"
 
 using namespace tarabead;
 using namespace tarabead::reports;
@@ -37,6 +38,39 @@ QList<QTextImageFormat> Images(QTextDocument* doc) {
         }
     }
     return images;
+}
+
+// One line of a report box as a reader sees it: its text ("<picture>" for a picture), and
+// whether its text is bold. Every text fragment must be in the report colour.
+struct Line {
+    QString text;
+    bool bold;
+    bool operator==(const Line&) const = default;
+};
+
+QList<Line> LinesOf(QTextDocument* doc) {
+    QList<Line> lines;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        Line line{QString(), false};
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().isImageFormat()) {
+                line.text += QStringLiteral("<picture>");
+                continue;
+            }
+            line.text += f.text();
+            line.bold = f.charFormat().fontWeight() == QFont::Bold;
+            if (f.charFormat().foreground().color() != QColor(135, 82, 33)) {
+                line.text += QStringLiteral(" <wrong colour>");
+            }
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+char* toString(const Line& line) {
+    return QTest::toString(QStringLiteral("%1%2").arg(line.bold ? "B: " : "", line.text));
 }
 
 }  // namespace
@@ -90,6 +124,61 @@ class QtReportWriterTest : public QObject {
         const QString text = boxes.edit0.toPlainText();
         QVERIFY(text.contains(QStringLiteral("Ruling Planet\nSun\n\nElement\n")));
         QVERIFY(!text.contains(QLatin1Char('\r')));
+    }
+
+    void nakshatraReportLayoutLineByLine() {
+        EditBoxes boxes;
+        modNakshatraInformation::BuildNakshatraReport(boxes, "Ashwini");
+        const QList<Line> expected{
+            {"<picture>", false}, {"Ruling Planet", true}, {"Ketu", false},
+            {"", false},          {"Element", true},       {"Prithvi (Earth)", false},
+            {"", false},          {"Dosha", true},         {"Vata", false},
+        };
+        const QList<Line> lines = LinesOf(boxes.edit0.document());
+        QCOMPARE(lines.mid(0, expected.size()), expected);
+        QCOMPARE(lines.last().text.isEmpty(), false);  // the Health value ends the report
+        QCOMPARE(lines.at(lines.size() - 2), (Line{"Health", true}));
+    }
+
+    void rudrakshaReportLayoutLineByLine() {
+        EditBoxes boxes;
+        modTarabead::BuildRudrakshaReport(boxes, "Revati");
+        const auto& bead = modTarabead::MukhiTable()[3];
+        auto q = [](std::string_view v) {
+            return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
+        };
+        QList<Line> expected{{"Benefits of Rudraksh", true}};
+        const QStringList benefits{
+            "1.Rudraksh beads help overcome problems and difficult periods in life.",
+            "2.They have no negative effects like gemstones.",
+            "3.Rudraksh beads have many medicinal and spiritual properties.",
+            "4.They have electric and magnetic properties that get enhanced when worn with metal.",
+            "5.Rudraksh beads also give you peace of mind, better concentration and have good "
+            "healing powers."};
+        for (const QString& b : benefits) expected.append({b, false});
+        expected.append({"", false});
+        expected.append({"Do 's  for keeping Rudraksh", true});
+        for (int i = 1; i <= 5; ++i) expected.append({q(modTarabead::DosList[i]), false});
+        expected.append({"", false});
+        expected.append({"Dont 's  for keeping Rudraksh", true});
+        for (int i = 1; i <= 5; ++i) expected.append({q(modTarabead::DontsList[i]), false});
+        expected += QList<Line>{{"", false},
+                                {"", false},
+                                {"Rudraksha Name", true},
+                                {"FOUR MUKHI RUDRAKSHA", true},
+                                {"", false},
+                                {"<picture>", false},
+                                {"Interpretation", true},
+                                {q(bead.Description), false},
+                                {"", false},
+                                {"Ruling Planet", true},
+                                {"Mercury", false},
+                                {"", false},
+                                {"Ruling Planet Desc", true},
+                                {q(bead.PlanetReading), false},
+                                {"", false}};
+        QCOMPARE(expected.size(), 35);
+        QCOMPARE(LinesOf(boxes.edit1.document()).mid(0, 35), expected);
     }
 
     void headingsAreBoldValuesRegularAllInTheReportColour() {

@@ -128,3 +128,46 @@ void BuildRudrakshaReport(ReportBoxes& boxes) {
 }
 
 }  // namespace tarabead::modTarabead
+
+namespace tarabead::reports {
+
+namespace {
+
+// The two reports of a name, each in its own markup box.
+struct MarkupBoxes final : ReportBoxes {
+    explicit MarkupBoxes(std::string_view name) {
+        modNakshatraInformation::BuildNakshatraReport(*this, name);
+        modTarabead::BuildRudrakshaReport(*this, name);
+    }
+    ReportWriter* Box(int index) override {
+        return index == 0 ? &nakshatra : index == 1 ? &rudraksha : nullptr;
+    }
+    MarkupReportWriter nakshatra, rudraksha;
+};
+
+std::string PictureCaption(PictureList list, int number) {
+    return std::string(list == PictureList::IMG
+                           ? modNakshatraInformation::NakshatraTable()[number - 1].Name
+                           : modTarabead::MukhiTable()[number - 1].Name);
+}
+
+}  // namespace
+
+std::string ReadingAsText(std::string_view nakshatraName) {
+    const MarkupBoxes boxes(nakshatraName);
+    std::string text = boxes.nakshatra.ToPlainText(PictureCaption);
+    if (!text.empty()) text += "\n\n";
+    text += boxes.rudraksha.ToPlainText(PictureCaption);
+    if (text.empty() || text.back() != '\n') text += '\n';
+    return text;
+}
+
+std::string ReadingAsHtml(std::string_view nakshatraName, const PictureSource& source) {
+    const MarkupBoxes boxes(nakshatraName);
+    std::string body = boxes.nakshatra.ToHtmlFragment(source);
+    if (!body.empty()) body += "\n<hr>\n";
+    body += boxes.rudraksha.ToHtmlFragment(source);
+    return HtmlPage("Tarabead reading: " + std::string(nakshatraName), body);
+}
+
+}  // namespace tarabead::reports

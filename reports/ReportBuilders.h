@@ -2,9 +2,11 @@
 // box 0 the nakshatra information report, box 1 the Rudraksha recommendation report.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "reports/MarkupReportWriter.h"
 #include "reports/ReportWriter.h"
 
 namespace tarabead::modNakshatraInformation {
@@ -34,3 +36,15 @@ inline constexpr std::string_view NoKnownNakshatraText =
     "This reading does not name a known birth nakshatra, so no Rudraksha can be recommended.";
 
 }  // namespace tarabead::modTarabead
+
+namespace tarabead::reports {
+
+/// Both reports of nakshatraName as plain UTF-8 text, the lines as the report boxes show them:
+/// the nakshatra report, a blank line, then the Rudraksha report; each picture is a line of its
+/// own such as "[picture: Revati]".
+std::string ReadingAsText(std::string_view nakshatraName);
+
+/// Both reports of nakshatraName as one self-contained HTML page, pictures inline from source.
+std::string ReadingAsHtml(std::string_view nakshatraName, const PictureSource& source);
+
+}  // namespace tarabead::reports

@@ -7,16 +7,20 @@
 // frmTarabeadResult-rudraksha.png (the reading of that entry on its two tabs) and frmAbout.png
 // (the About box). Run it with QT_SCALE_FACTOR=2 for a HiDPI rendering;
 // see take-screenshots.sh.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <cstdio>
 
 #include "help/frmAbout.h"
+#include "reports/ReportBuilders.h"
 #include "result/frmTarabeadResult.h"
+#include "shell/SharedState.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 
@@ -83,8 +87,36 @@ int main(int argc, char** argv) {
     ok = Save(*result, folder.filePath("frmTarabeadResult-rudraksha.png")) && ok;
 
     // The About box, as Help > About Software shows it over the result window.
-    tarabead::frmAbout about(result);
-    about.show();
-    ok = Save(about, folder.filePath("frmAbout.png")) && ok;
+    {
+        tarabead::frmAbout about(result);
+        about.show();
+        ok = Save(about, folder.filePath("frmAbout.png")) && ok;
+        about.close();
+    }
+
+    // Readings opened by name, as from a saved file: one bead (Revati) and three (Krittika), each
+    // tab at its top and the Rudraksha tab once more at its first picture.
+    for (const char* name : {"Revati", "Krittika"}) {
+        tarabead::shared::NakshatraName = name;
+        result->cmdBack_Click();
+        QApplication::processEvents();
+        result = tarabead::frmTarabeadResult::Instance();
+        tarabead::modNakshatraInformation::BuildNakshatraReport(*result, name);
+        tarabead::modTarabead::BuildRudrakshaReport(*result);
+        result->ShowReportsFromTheTop();
+        result->show();
+        const QString stem = QStringLiteral("reading-%1").arg(QString::fromLatin1(name).toLower());
+        ok = Save(*result, folder.filePath(stem + "-nakshatra.png")) && ok;
+        result->TS->setCurrentIndex(1);
+        ok = Save(*result, folder.filePath(stem + "-rudraksha.png")) && ok;
+        QTextEdit* box = result->RTB[1];
+        box->verticalScrollBar()->setValue(
+            box->document()
+                ->documentLayout()
+                ->blockBoundingRect(box->document()->findBlock(
+                    box->toPlainText().indexOf(QStringLiteral("Rudraksha Name"))))
+                .top());
+        ok = Save(*result, folder.filePath(stem + "-bead.png")) && ok;
+    }
     return ok ? 0 : 1;
 }
