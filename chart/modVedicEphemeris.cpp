@@ -144,8 +144,22 @@ double Ayanamsa(double T) {
     const double omega = 125.044555 - 1934.1361849 * T + 0.0020762 * (T * T);
     const double ls = 280.466449 + 36000.7698231 * T + 0.0003106 * (T * T);
     // Periodic part in seconds of arc.
-    const double p = 1.27 * std::sin(ls * DegreesToRadians) + 17.23 * std::sin(omega * DegreesToRadians);
+    const double p =
+        1.27 * std::sin(ls * DegreesToRadians) + 17.23 * std::sin(omega * DegreesToRadians);
     return (p - T * (5025.64 + 1.11 * T) - 85886.27) / 3600;
+}
+
+BirthMoment BirthMomentOf(const BirthDetails& details) {
+    // The side of Greenwich decides the direction: -0 is not below 0, so longitude 0 is west.
+    const double local = details.Hour + details.Minute / 60.0;
+    double zone = details.ZoneHours + details.ZoneMinutes / 60.0;
+    const double lon = SignedLongitude(details);
+    if (details.DaylightSaving) zone = lon < 0 ? zone + 1 : zone - 1;
+    BirthMoment m;
+    m.JDN = JulianDayNumber(details.Month, details.Day, details.Year);
+    m.UT = lon < 0 ? local - zone : local + zone;
+    m.T = ((m.JDN - 2451545) + m.UT / 24 - 0.5) / 36525;
+    return m;
 }
 
 double SiderealLongitude(double lambda, double correction) {
@@ -158,17 +172,10 @@ int NakshatraIndex(double sidereal) { return static_cast<int>(std::floor((60 * s
 
 MoonNakshatraResult ComputeMoonNakshatra(const BirthDetails& details) {
     MoonNakshatraResult r{};
-
-    // Birth moment. The zone offset is a magnitude; its direction, and that of the daylight-saving
-    // hour, come from the side of Greenwich (longitude 0 counts as west, as -0 is not below 0).
-    const double local = details.Hour + details.Minute / 60.0;
-    double zone = details.ZoneHours + details.ZoneMinutes / 60.0;
-    double lon = details.LongitudeDegrees + details.LongitudeMinutes / 60.0;
-    if (details.LongitudeEast) lon = -lon;
-    if (details.DaylightSaving) zone = lon < 0 ? zone + 1 : zone - 1;
-    r.JDN = JulianDayNumber(details.Month, details.Day, details.Year);
-    r.UT = lon < 0 ? local - zone : local + zone;
-    r.T = ((r.JDN - 2451545) + r.UT / 24 - 0.5) / 36525;
+    const BirthMoment moment = BirthMomentOf(details);
+    r.UT = moment.UT;
+    r.JDN = moment.JDN;
+    r.T = moment.T;
 
     // Tropical longitude of the Moon.
     const FundamentalArguments a = ArgumentsAt(r.T);

@@ -19,32 +19,58 @@ inline constexpr double DegreesToRadians = 0.0174532925199433;
 
 /// The 27 nakshatras in zodiacal order; index k covers sidereal longitudes from k x 13 deg 20'
 /// up to, not including, (k + 1) x 13 deg 20'.
-inline constexpr std::array<std::string_view, 27> NakshatraNames{
-    "Ashwini",         "Bharani",           "Krittika",          "Rohini",
-    "Mrigasira",       "Ardra",             "Punarvasu",         "Pushya",
-    "Ashlesha",        "Magha",             "Poorva Phalguni",   "Uttara Phalguni",
-    "Hasta",           "Chitra",            "Swati",             "Vishakha",
-    "Anuradha",        "Jyeshtha",          "Moola",             "Purva Ashadha",
-    "Uttara Ashadha",  "Shravana",          "Dhanistha",         "Shatabhisha",
-    "Poorva Bhadrapada", "Uttara Bhadrapada", "Revati"};
+inline constexpr std::array<std::string_view, 27> NakshatraNames{"Ashwini",
+                                                                 "Bharani",
+                                                                 "Krittika",
+                                                                 "Rohini",
+                                                                 "Mrigasira",
+                                                                 "Ardra",
+                                                                 "Punarvasu",
+                                                                 "Pushya",
+                                                                 "Ashlesha",
+                                                                 "Magha",
+                                                                 "Poorva Phalguni",
+                                                                 "Uttara Phalguni",
+                                                                 "Hasta",
+                                                                 "Chitra",
+                                                                 "Swati",
+                                                                 "Vishakha",
+                                                                 "Anuradha",
+                                                                 "Jyeshtha",
+                                                                 "Moola",
+                                                                 "Purva Ashadha",
+                                                                 "Uttara Ashadha",
+                                                                 "Shravana",
+                                                                 "Dhanistha",
+                                                                 "Shatabhisha",
+                                                                 "Poorva Bhadrapada",
+                                                                 "Uttara Bhadrapada",
+                                                                 "Revati"};
+
+/// The birth moment of a set of birth details, as the calculation uses it.
+struct BirthMoment {
+    double UT;   ///< Universal Time of birth, hours from the start of the civil date
+    double JDN;  ///< Julian day number of the civil date (integral value)
+    double T;    ///< Julian centuries from J2000.0
+};
 
 /// Every quantity of one calculation, from the birth moment to the nakshatra's name.
 struct MoonNakshatraResult {
-    double UT;          ///< Universal Time of birth, hours from the start of the civil date
-    double JDN;         ///< Julian day number of the civil date (integral value)
-    double T;           ///< Julian centuries from J2000.0
-    double LPrime;      ///< Moon's mean longitude L', degrees, unreduced
-    double D;           ///< mean elongation of the Moon, degrees, unreduced
-    double M;           ///< Sun's mean anomaly, degrees, unreduced
-    double MPrime;      ///< Moon's mean anomaly M', degrees, unreduced
-    double F;           ///< Moon's argument of latitude, degrees, unreduced
-    double E;           ///< eccentricity factor of the Earth's orbit, no unit
-    double Sigma;       ///< sum of the 25 periodic terms, degrees
-    double Lambda;      ///< Moon's geocentric tropical longitude, degrees, 0 to 360 inclusive
-    double Correction;  ///< ayanamsa with its sign reversed (negative), degrees
-    double Sidereal;    ///< sidereal longitude s, degrees, 0 to below 360
-    double Quotient;    ///< (60 s) / 800: the position counted in nakshatras
-    int Index;          ///< nakshatra index k, 0 to 26
+    double UT;              ///< Universal Time of birth, hours from the start of the civil date
+    double JDN;             ///< Julian day number of the civil date (integral value)
+    double T;               ///< Julian centuries from J2000.0
+    double LPrime;          ///< Moon's mean longitude L', degrees, unreduced
+    double D;               ///< mean elongation of the Moon, degrees, unreduced
+    double M;               ///< Sun's mean anomaly, degrees, unreduced
+    double MPrime;          ///< Moon's mean anomaly M', degrees, unreduced
+    double F;               ///< Moon's argument of latitude, degrees, unreduced
+    double E;               ///< eccentricity factor of the Earth's orbit, no unit
+    double Sigma;           ///< sum of the 25 periodic terms, degrees
+    double Lambda;          ///< Moon's geocentric tropical longitude, degrees, 0 to 360 inclusive
+    double Correction;      ///< ayanamsa with its sign reversed (negative), degrees
+    double Sidereal;        ///< sidereal longitude s, degrees, 0 to below 360
+    double Quotient;        ///< (60 s) / 800: the position counted in nakshatras
+    int Index;              ///< nakshatra index k, 0 to 26
     std::string_view Name;  ///< NakshatraNames[Index]
 };
 
@@ -64,12 +90,18 @@ double MoonLongitude(double T);
 /// T: minus (85886.27" + 5025.64" T + 1.11" T^2 - 17.23" sin Omega - 1.27" sin Ls).
 double Ayanamsa(double T);
 
+/// Universal Time, day number and T of the birth. The zone offset is a magnitude; it and the
+/// daylight-saving hour are applied in the direction of the longitude's side of Greenwich
+/// (longitude 0 counts as west). UT is not folded into 0 to 24: T carries the overflow.
+BirthMoment BirthMomentOf(const BirthDetails& details);
+
 /// Sidereal longitude s (degrees, 0 to below 360) of a tropical longitude lambda (0 to 360) with
 /// the correction a from Ayanamsa: lambda + a, plus one turn when that is negative.
 double SiderealLongitude(double lambda, double correction);
 
 /// Index k (0 to 26) of the nakshatra holding sidereal longitude s: floor((60 s) / 800), the 800
-/// arc minutes of one nakshatra. A longitude on a boundary belongs to the nakshatra beginning there.
+/// arc minutes of one nakshatra. A longitude on a boundary belongs to the nakshatra beginning
+/// there.
 int NakshatraIndex(double sidereal);
 
 /// The whole calculation for one set of birth details, without touching any module state.

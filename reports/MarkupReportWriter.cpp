@@ -130,9 +130,4 @@ std::string HtmlPage(std::string_view title, std::string_view body) {
            std::string(body) + "\n</body>\n</html>\n";
 }
 
-std::string MarkupReportWriter::ToHtmlPage(std::string_view title,
-                                           const PictureSource& source) const {
-    return HtmlPage(title, ToHtmlFragment(source));
-}
-
 }  // namespace tarabead::reports

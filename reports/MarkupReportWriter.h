@@ -45,9 +45,6 @@ class MarkupReportWriter final : public ReportWriter {
     /// pictures as <img> with data: URLs from source (left out when the source has none).
     std::string ToHtmlFragment(const PictureSource& source) const;
 
-    /// A whole HTML page around ToHtmlFragment, titled title.
-    std::string ToHtmlPage(std::string_view title, const PictureSource& source) const;
-
   private:
     Rgb initialColour_;
     Rgb colour_;

@@ -242,9 +242,9 @@ TEST(MarkupReportWriter, HtmlEscapesTextAndInlinesPictures) {
     WriteHeading(w, "A & B <c>");
     w.InsertPicture(PictureList::IMG2, 3);
     w.InsertPicture(PictureList::IMG2, 4);
-    const std::string html = w.ToHtmlPage("Reading", [](PictureList, int n) {
+    const std::string html = HtmlPage("Reading", w.ToHtmlFragment([](PictureList, int n) {
         return n == 3 ? std::string("PNG\x01", 4) : std::string();
-    });
+    }));
     EXPECT_NE(html.find("<b>A &amp; B &lt;c&gt;<br>"), std::string::npos) << html;
     EXPECT_NE(html.find("color:#875221"), std::string::npos);
     EXPECT_NE(html.find("src=\"data:image/png;base64,UE5HAQ==\" width=\"100\" height=\"100\""),

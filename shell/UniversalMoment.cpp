@@ -30,7 +30,7 @@ bool CountsAsEast(const BirthDetails& details) { return SignedLongitude(details)
 }  // namespace
 
 CivilMoment UniversalMomentOf(const BirthDetails& details) {
-    const double ut = modVedicEphemeris::ComputeMoonNakshatra(details).UT;
+    const double ut = modVedicEphemeris::BirthMomentOf(details).UT;
     // UT is local time plus or minus whole hours and half hours, so it is a whole number of
     // minutes; rounding only removes the binary representation's last bits.
     long minutes = std::lround(ut * 60);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 #include "chart/modVedicEphemeris.h"
@@ -326,6 +327,13 @@ void frmMain::RunReadingRequest() {
     ShowReading();
 }
 
+std::optional<std::pair<std::int16_t, std::int16_t>> frmMain::SelectedZoneOffset() const {
+    const int row = cboTimeZone->currentIndex();
+    if (row < 0 || row >= modVedicPlanetPosition::TimeZoneCount) return std::nullopt;
+    return std::pair{modVedicPlanetPosition::TimeZoneHours[row],
+                     modVedicPlanetPosition::TimeZoneMinutes[row]};
+}
+
 BirthDetails frmMain::DetailsFromWindow() const {
     auto number = [](const QString& text) { return static_cast<std::int16_t>(text.toShort()); };
     BirthDetails b;
@@ -334,11 +342,9 @@ BirthDetails frmMain::DetailsFromWindow() const {
     b.Year = number(cboYear->currentText());
     b.Hour = number(cboHour->currentText());
     b.Minute = number(cboMinute->currentText());
-    const int row = cboTimeZone->currentIndex();
-    if (row >= 0 && row < modVedicPlanetPosition::TimeZoneCount) {
-        const auto& zone = modVedicPlanetPosition::TimeZoneTable()[row];
-        b.ZoneHours = static_cast<std::int16_t>(std::abs(zone.Hours));
-        b.ZoneMinutes = static_cast<std::int16_t>(std::abs(zone.Minutes));
+    if (const auto zone = SelectedZoneOffset()) {
+        b.ZoneHours = static_cast<std::int16_t>(std::abs(zone->first));
+        b.ZoneMinutes = static_cast<std::int16_t>(std::abs(zone->second));
     }
     b.LongitudeDegrees = number(txtLonDeg->text());
     b.LongitudeMinutes = number(txtLonMin->text());
@@ -360,12 +366,9 @@ void frmMain::UpdateUniversalTime() {
     }
     const BirthDetails details = DetailsFromWindow();
     lblUniversalTime->setText(QString::fromStdString(UniversalMomentText(details)));
-    const int row = cboTimeZone->currentIndex();
     std::string hint;
-    if (row >= 0 && row < modVedicPlanetPosition::TimeZoneCount) {
-        const auto& zone = modVedicPlanetPosition::TimeZoneTable()[row];
-        hint = ZoneSideHint(details, zone.Hours, zone.Minutes);
-    }
+    if (const auto zone = SelectedZoneOffset())
+        hint = ZoneSideHint(details, zone->first, zone->second);
     lblZoneHint->setText(QString::fromStdString(hint));
     lblZoneHint->setVisible(!hint.empty());
 }

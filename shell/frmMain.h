@@ -3,6 +3,9 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "shell/BirthDetails.h"
 #include "shell/InputRules.h"
@@ -71,6 +74,9 @@ class frmMain : public QMainWindow, public Ui::frmMain {
     /// The birth details as the window's controls give them now (numbers as typed, 0 for an
     /// empty box), the zone magnitudes from the selected row.
     BirthDetails DetailsFromWindow() const;
+    /// Signed hours and minutes of the selected zone row, as the zone table holds them (filled
+    /// by LoadTimeZones); nothing when no row is selected.
+    std::optional<std::pair<std::int16_t, std::int16_t>> SelectedZoneOffset() const;
     /// Refreshes the Universal Time line and the zone-side note under the zone list.
     void UpdateUniversalTime();
 
